@@ -1,0 +1,59 @@
+#include "info/info_pages.h"
+
+#include "pages/build.h"
+#include "pages/descriptions.h"
+#include "pages/widgets.h"
+#include "shell/app.h"
+#include "shell/buttons.h"
+
+#include <stdexcept>
+
+namespace info {
+
+namespace {
+
+using shell::Action;
+using shell::ButtonRow;
+
+const ButtonRow kForm24Buttons[] = {
+    {"Command1_Click", Action::Navigate, "Form2"},  // "متابعة "
+    {"Command2_Click", Action::Navigate, "Form1"},  // "عودة "
+    {"Command3_Click", Action::EndProgram, {}},     // "خروج"
+};
+
+const ButtonRow kForm25Buttons[] = {
+    {"Command1_Click", Action::Navigate, "Form6"},  // "عودة "
+    {"Command2_Click", Action::EndProgram, {}},     // "خروج "
+    {"Command3_Click", Action::Navigate, "Form7"},  // "متابعة "
+};
+
+const ButtonRow kForm26Buttons[] = {
+    {"Command1_Click", Action::Navigate, "Form14"},  // "عودة "
+    {"Command2_Click", Action::Navigate, "Form15"},  // "متابعة"
+    {"Command3_Click", Action::EndProgram, {}},      // "خروج"
+};
+
+const ButtonRow kForm23Buttons[] = {
+    {"Command1_Click", Action::EndProgram, {}},     // "خروج"
+    {"Command2_Click", Action::Navigate, "Form1"},  // "عودة"
+};
+
+}  // namespace
+
+pages::PageWindow* buildInfoPage(shell::App& app, int number)
+{
+    const pages::Page* description = nullptr;
+    std::span<const ButtonRow> buttons;
+    switch (number) {
+    case 23: description = &pages::kForm23; buttons = kForm23Buttons; break;
+    case 24: description = &pages::kForm24; buttons = kForm24Buttons; break;
+    case 25: description = &pages::kForm25; buttons = kForm25Buttons; break;
+    case 26: description = &pages::kForm26; buttons = kForm26Buttons; break;
+    default: throw std::out_of_range("not an information page");
+    }
+    pages::PageWindow* page = pages::buildPage(*description);
+    shell::bindButtons(app, page, buttons);
+    return page;
+}
+
+}  // namespace info

@@ -1,0 +1,96 @@
+#pragma once
+// The widgets that draw the stored controls: the page window, the opaque
+// label and the frame. Push buttons and check boxes are Qt's own.
+
+#include "pages/model.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QList>
+#include <QPointer>
+#include <QTextLayout>
+#include <QWidget>
+
+namespace pages {
+
+// A page: a top-level window filled with its back colour. A system back colour
+// is looked up whenever the page is painted, so it follows palette changes.
+class PageWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PageWindow(Colour back);
+
+    Colour back() const { return back_; }
+    // Push buttons and check boxes in ascending tab index.
+    const QList<QWidget*>& focusOrder() const { return focusOrder_; }
+    void setFocusOrder(QList<QWidget*> order) { focusOrder_ = std::move(order); }
+
+signals:
+    // The window system closed the page (close box, system menu, Alt+F4).
+    void closedByUser();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Colour back_;
+    QList<QWidget*> focusOrder_;
+    bool placed_ = false;
+};
+
+// An opaque label: fills its box with its back colour and lays its caption out
+// as a left-to-right paragraph, wrapped at blanks, aligned in absolute terms,
+// lines from the top, cut off at the bottom edge.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(Colour back, Colour fore, Align align, QWidget* parent);
+
+    Colour back() const { return back_; }
+    Colour fore() const { return fore_; }
+    Align storedAlignment() const { return align_; }
+
+    // Where each line of the caption stands, in the label's coordinates
+    // (its natural text rectangle): for tests and the renderer.
+    QList<QRectF> lineRects();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void layOut();
+
+    Colour back_;
+    Colour fore_;
+    Align align_;
+    QTextLayout layout_;
+    QString laidText_;
+    int laidWidth_ = -1;
+    QFont laidFont_;
+};
+
+// A slot frame: its whole box filled with its back colour, a group border
+// whose top line runs through the middle of the caption, and the caption at
+// the right end of the top edge as a right-to-left paragraph.
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    Frame(Colour back, Colour fore, bool rightToLeft, QWidget* parent);
+
+    Colour back() const { return back_; }
+    Colour fore() const { return fore_; }
+    // The caption's rectangle in the frame's coordinates.
+    QRect captionRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Colour back_;
+    Colour fore_;
+    bool rightToLeft_;
+};
+
+}  // namespace pages

@@ -1,0 +1,25 @@
+#pragma once
+// Push buttons that navigate or end the program, bound from constant tables.
+
+#include <span>
+#include <string_view>
+
+namespace pages {
+class PageWindow;
+}
+
+namespace shell {
+
+class App;
+
+enum class Action { Navigate, EndProgram };
+
+struct ButtonRow {
+    std::string_view handler;  // "<Control>_Click"
+    Action action;
+    std::string_view target;  // the page to navigate to
+};
+
+void bindButtons(App& app, pages::PageWindow* page, std::span<const ButtonRow> rows);
+
+}  // namespace shell

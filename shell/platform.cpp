@@ -1,0 +1,86 @@
+// The real message box, process end and window operations.
+
+#include "shell/app.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMessageBox>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace shell {
+
+namespace {
+
+class QtMessageBox final : public MessageBox {
+public:
+    void show(QWidget* over, const QString& prompt, const QString& title) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, over ? over->window() : nullptr);
+        box.setTextFormat(Qt::PlainText);
+        box.setWindowModality(Qt::ApplicationModal);
+        // Right-aligned text in a box that is not mirrored.
+        box.setLayoutDirection(Qt::LeftToRight);
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            label->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
+        // No icon anywhere, also not the one some platforms put on OK.
+        if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+            ok->setIcon(QIcon());
+        box.setAccessibleName(title.isEmpty() ? prompt : title);
+        box.setAccessibleDescription(prompt);
+        box.exec();
+    }
+
+    void showFatal(const QString& what) override
+    {
+        std::fprintf(stderr, "filora: fatal error: %s\n", qPrintable(what));
+        std::fflush(stderr);
+        QMessageBox::critical(nullptr, QStringLiteral("فيلورا"), what);
+    }
+};
+
+class QtProcessEnd final : public ProcessEnd {
+public:
+    void end(int status) override { QCoreApplication::exit(status); }
+};
+
+class QtWindows final : public Windows {
+public:
+    void show(QWidget* page) override
+    {
+        page->show();
+        page->raise();
+        page->activateWindow();
+        const QWindow* window = page->windowHandle();
+        if (!window || !window->handle() || !page->isVisible())
+            throw WindowSystemError("the window system could not show the page " + page->objectName().toStdString());
+    }
+
+    void hide(QWidget* page) override { page->hide(); }
+};
+
+}  // namespace
+
+MessageBox& platformMessageBox()
+{
+    static QtMessageBox box;
+    return box;
+}
+
+ProcessEnd& platformProcessEnd()
+{
+    static QtProcessEnd end;
+    return end;
+}
+
+Windows& platformWindows()
+{
+    static QtWindows windows;
+    return windows;
+}
+
+}  // namespace shell

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace shell {
+
+// Starts the program: checks that a display can be reached, creates the
+// application and the page registry, shows the main menu and runs the event
+// loop. Returns the process's exit status.
+int run(int argc, char** argv);
+
+// Sets up an application object that already exists: the style, the
+// default font and the quitting rules the pages rely on.
+void prepareApplication();
+
+}  // namespace shell
