@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test through CTest.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+tools/setup.sh
+ctest --test-dir build --output-on-failure --parallel "$(nproc)" "$@"

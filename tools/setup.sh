@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs to build, run and be tested
+# (only those missing), then configures and builds it incrementally in build/.
+set -euo pipefail
+
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+packages=(
+    g++ make cmake pkg-config
+    qt6-base-dev libxkbcommon-dev   # Qt Widgets, Qt Test, the offscreen platform
+    libbenchmark-dev                # the benchmarks in bench/
+    xvfb xauth                      # start-up measured under a real X server
+    fonts-dejavu-core               # the default 8-point face, with Arabic glyphs
+    fonts-liberation2               # the metric match for "Arial"
+    fonts-noto-ui-core              # Noto Naskh Arabic UI: the Arabic behind it
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -q </dev/null
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --parallel "$(nproc)"
