@@ -53,7 +53,6 @@ public:
     void show(QWidget* page) override
     {
         page->show();
-        page->raise();
         page->activateWindow();
         const QWindow* window = page->windowHandle();
         if (!window || !window->handle() || !page->isVisible())

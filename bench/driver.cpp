@@ -1,0 +1,248 @@
+// Runs the start-up and memory harnesses as separate processes, alternating
+// program and baseline run by run, and summarises them. The platform is the
+// one the environment names (QT_QPA_PLATFORM, DISPLAY); startup.sh and
+// memory.sh run this on offscreen and under Xvfb.
+//
+//   bench_driver startup [RUNS]   time to the first paint, RUNS each (30)
+//   bench_driver memory [RUNS]    peak memory and growth over tours, RUNS each (5)
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+long long monotonicNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return (long long)now.tv_sec * 1'000'000'000 + now.tv_nsec;
+}
+
+std::string siblingPath(const char* name)
+{
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0)
+        return name;
+    std::string path(self, std::size_t(length));
+    return path.substr(0, path.rfind('/') + 1) + name;
+}
+
+struct Run {
+    long long spawnedNs = 0;  // just before the process was created
+    long long endedNs = 0;    // once it had been reaped
+    std::string output;
+    int status = -1;
+};
+
+// Starts the executable with its standard output on a pipe and collects it.
+std::optional<Run> runProcess(const std::string& path, const std::vector<std::string>& args)
+{
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(path.c_str()));
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+
+    Run run;
+    pid_t child = 0;
+    run.spawnedNs = monotonicNs();
+    const int failed = posix_spawn(&child, path.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (failed) {
+        close(pipeFds[0]);
+        std::fprintf(stderr, "bench_driver: cannot start %s: %s\n", path.c_str(), std::strerror(failed));
+        return std::nullopt;
+    }
+    char buffer[4096];
+    ssize_t got;
+    while ((got = read(pipeFds[0], buffer, sizeof buffer)) > 0)
+        run.output.append(buffer, std::size_t(got));
+    close(pipeFds[0]);
+    waitpid(child, &run.status, 0);
+    run.endedNs = monotonicNs();
+    if (!WIFEXITED(run.status) || WEXITSTATUS(run.status) != 0) {
+        std::fprintf(stderr, "bench_driver: %s failed (status %d)\n", path.c_str(), run.status);
+        return std::nullopt;
+    }
+    return run;
+}
+
+// The key=value pairs of one output line (the last one holding `first`).
+std::map<std::string, long long> fields(const std::string& output, const std::string& first = {})
+{
+    std::map<std::string, long long> result;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!first.empty() && line.rfind(first, 0) != 0)
+            continue;
+        std::map<std::string, long long> current;
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word) {
+            const auto equals = word.find('=');
+            if (equals != std::string::npos)
+                current[word.substr(0, equals)] = std::atoll(word.c_str() + equals + 1);
+        }
+        if (!current.empty())
+            result = current;
+    }
+    return result;
+}
+
+struct Summary {
+    double median, p25, p75, min, max;
+};
+
+double quantile(std::vector<double> values, double q)
+{
+    std::sort(values.begin(), values.end());
+    const double position = q * double(values.size() - 1);
+    const auto below = std::size_t(position);
+    const double fraction = position - double(below);
+    if (below + 1 >= values.size())
+        return values.back();
+    return values[below] * (1 - fraction) + values[below + 1] * fraction;
+}
+
+Summary summarise(const std::vector<double>& values)
+{
+    return {quantile(values, 0.5), quantile(values, 0.25), quantile(values, 0.75),
+            *std::min_element(values.begin(), values.end()), *std::max_element(values.begin(), values.end())};
+}
+
+void printRow(const char* name, const Summary& s, const char* unit)
+{
+    std::printf("  %-24s median %8.2f %s   IQR %8.2f .. %-8.2f  min %8.2f  max %8.2f\n", name, s.median, unit,
+                s.p25, s.p75, s.min, s.max);
+}
+
+const char* platformName()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform && *platform ? platform : "(default)";
+}
+
+int startup(int runs)
+{
+    const std::string program = siblingPath("bench_startup_program");
+    const std::string bare = siblingPath("bench_startup_bare");
+    // Warm the file cache and the font cache; not counted.
+    for (int i = 0; i < 2; ++i)
+        if (!runProcess(program, {}) || !runProcess(bare, {}))
+            return 1;
+
+    std::vector<double> programPaint, barePaint, programWall, bareWall;
+    for (int i = 0; i < runs; ++i) {
+        // ABBA order, so that a drift of the machine falls on both alike.
+        const bool programFirst = i % 2 == 0;
+        for (int k = 0; k < 2; ++k) {
+            const bool isProgram = (k == 0) == programFirst;
+            const auto run = runProcess(isProgram ? program : bare, {});
+            if (!run)
+                return 1;
+            const auto values = fields(run->output, "painted_ns=");
+            if (!values.count("painted_ns")) {
+                std::fprintf(stderr, "bench_driver: no paint reported\n");
+                return 1;
+            }
+            const double paint = double(values.at("painted_ns") - run->spawnedNs) / 1e6;
+            const double wall = double(run->endedNs - run->spawnedNs) / 1e6;
+            (isProgram ? programPaint : barePaint).push_back(paint);
+            (isProgram ? programWall : bareWall).push_back(wall);
+        }
+    }
+    const Summary p = summarise(programPaint), b = summarise(barePaint);
+    const Summary pw = summarise(programWall), bw = summarise(bareWall);
+    std::printf("start-up to first paint, platform %s, %d runs each, alternating\n", platformName(), runs);
+    printRow("program (Form1)", p, "ms");
+    printRow("bare window", b, "ms");
+    printRow("program, process wall", pw, "ms");
+    printRow("bare, process wall", bw, "ms");
+    const double ratio = p.median / b.median;
+    std::printf("  ratio of medians (first paint) %.3f, target <= 1.10: %s\n", ratio, ratio <= 1.10 ? "held" : "MISSED");
+    std::printf("  ratio of medians (process wall) %.3f\n", pw.median / bw.median);
+    return 0;
+}
+
+int memory(int runs)
+{
+    const std::string tour = siblingPath("bench_tour");
+    const std::string bare = siblingPath("bench_startup_bare");
+    std::vector<double> bareHwm, startHwm, tourHwm, rssGrowth, heapGrowth, firstToSecondHeap;
+    std::vector<std::vector<double>> rssPerTour(12), heapPerTour(12);
+    for (int i = 0; i < runs; ++i) {
+        const auto b = runProcess(bare, {});
+        const auto t = runProcess(tour, {"11"});
+        if (!b || !t)
+            return 1;
+        bareHwm.push_back(double(fields(b->output, "painted_ns=").at("vmhwm_kib")) / 1024);
+        std::vector<std::map<std::string, long long>> tours;
+        for (int k = 0; k <= 11; ++k)
+            tours.push_back(fields(t->output, "tour=" + std::to_string(k) + " "));
+        startHwm.push_back(double(tours[0].at("vmhwm_kib")) / 1024);
+        tourHwm.push_back(double(tours[1].at("vmhwm_kib")) / 1024);
+        for (int k = 0; k <= 11; ++k) {
+            rssPerTour[k].push_back(double(tours[k].at("vmrss_kib")) / 1024);
+            heapPerTour[k].push_back(double(tours[k].at("heap_bytes")) / 1024);
+        }
+        rssGrowth.push_back(double(tours[11].at("vmrss_kib") - tours[2].at("vmrss_kib")));
+        heapGrowth.push_back(double(tours[11].at("heap_bytes") - tours[2].at("heap_bytes")) / 1024);
+        firstToSecondHeap.push_back(double(tours[2].at("heap_bytes") - tours[1].at("heap_bytes")) / 1024);
+    }
+    const Summary bh = summarise(bareHwm), sh = summarise(startHwm), th = summarise(tourHwm);
+    std::printf("memory, platform %s, %d runs each, alternating\n", platformName(), runs);
+    printRow("bare window VmHWM", bh, "MiB");
+    printRow("program after start VmHWM", sh, "MiB");
+    printRow("after first tour VmHWM", th, "MiB");
+    const double over = th.median - bh.median;
+    std::printf("  peak over the bare window: %.2f MiB, target <= 24 MiB: %s\n", over, over <= 24 ? "held" : "MISSED");
+    std::printf("  per tour (median of runs):  VmRSS MiB / heap in use KiB\n");
+    for (int k = 0; k <= 11; ++k)
+        std::printf("    after %-2d %8.2f  %10.1f\n", k, summarise(rssPerTour[k]).median,
+                    summarise(heapPerTour[k]).median);
+    printRow("heap growth tour 1 -> 2", summarise(firstToSecondHeap), "KiB");
+    printRow("heap growth tour 2 -> 11", summarise(heapGrowth), "KiB");
+    printRow("VmRSS growth tour 2 -> 11", summarise(rssGrowth), "KiB");
+    const double growth = summarise(heapGrowth).max;
+    std::printf("  no heap growth from the second tour on (largest growth %.1f KiB over 9 tours): %s\n", growth,
+                growth <= 0 ? "held" : "MISSED");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "startup")
+        return startup(argc > 2 ? std::max(1, std::atoi(argv[2])) : 30);
+    if (mode == "memory")
+        return memory(argc > 2 ? std::max(1, std::atoi(argv[2])) : 5);
+    std::fprintf(stderr, "usage: bench_driver startup [RUNS] | memory [RUNS]\n");
+    return 2;
+}

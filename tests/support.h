@@ -1,0 +1,94 @@
+#pragma once
+// Test doubles for the message box and the process end, and small helpers
+// to reach the controls of a page.
+
+#include "pages/build.h"
+#include "pages/widgets.h"
+#include "shell/app.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QList>
+#include <QString>
+#include <QtTest>
+
+namespace support {
+
+class RecordingBox final : public shell::MessageBox {
+public:
+    struct Shown {
+        QWidget* over;
+        QString prompt;
+        QString title;
+    };
+    void show(QWidget* over, const QString& prompt, const QString& title) override
+    {
+        shown << Shown{over, prompt, title};
+    }
+    void showFatal(const QString& what) override { fatal << what; }
+
+    QList<Shown> shown;
+    QStringList fatal;
+};
+
+class RecordingEnd final : public shell::ProcessEnd {
+public:
+    void end(int status) override { statuses << status; }
+    QList<int> statuses;
+};
+
+// A registry with recording doubles and the real windows.
+struct Harness {
+    RecordingBox box;
+    RecordingEnd end;
+    shell::App app{box, end, shell::platformWindows()};
+
+    pages::PageWindow* page(int number) { return app.lookUp(number); }
+
+    static int numberOf(std::string_view name) { return shell::App::pageNumber(name); }
+
+    // Shows a page as start-up shows the main menu.
+    pages::PageWindow* showPage(int number)
+    {
+        pages::PageWindow* shown = app.lookUp(number);
+        shell::platformWindows().show(shown);
+        return shown;
+    }
+
+    // The single visible page, or nullptr when none or several are visible.
+    pages::PageWindow* visiblePage() const
+    {
+        pages::PageWindow* found = nullptr;
+        for (int number = 1; number <= shell::kPageCount; ++number) {
+            pages::PageWindow* candidate = app.existing(number);
+            if (candidate && candidate->isVisible()) {
+                if (found)
+                    return nullptr;
+                found = candidate;
+            }
+        }
+        return found;
+    }
+};
+
+template <typename T = QAbstractButton>
+T* control(QWidget* page, const char* name, int index = pages::kNoIndex)
+{
+    auto* found = qobject_cast<T*>(pages::findControl(page, name, index));
+    if (!found)
+        qFatal("no control %s on %s", name, qPrintable(page->objectName()));
+    return found;
+}
+
+// A click with the pointer in the middle of the control, as the user gives it.
+inline void click(QWidget* page, const char* name)
+{
+    QTest::mouseClick(control(page, name), Qt::LeftButton);
+}
+
+inline int pageNumber(const QString& name)
+{
+    return name.mid(4).toInt();
+}
+
+}  // namespace support

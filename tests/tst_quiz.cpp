@@ -1,0 +1,235 @@
+// The quiz page template: every slot's answer box, the check boxes and the
+// real message box.
+
+#include "support.h"
+#include "quiz/quiz_page.h"
+#include "shell/start.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <algorithm>
+
+using support::Harness;
+
+namespace {
+
+// The frames of a quiz page, top to bottom.
+QList<pages::Frame*> framesTopDown(QWidget* page)
+{
+    QList<pages::Frame*> frames = page->findChildren<pages::Frame*>();
+    std::sort(frames.begin(), frames.end(), [](auto* a, auto* b) { return a->y() < b->y(); });
+    return frames;
+}
+
+QString text(std::u16string_view s)
+{
+    return pages::text(s);
+}
+
+}  // namespace
+
+class TestQuiz : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { shell::prepareApplication(); }
+
+    void everySlot_data();
+    void everySlot();
+    void quotedAnswers_data();
+    void quotedAnswers();
+    void clicksAlternateTheTickAndAlwaysShowTheAnswer();
+    void spaceOnAFocusedCheckBoxActsAsAClick();
+    void ticksSurviveNextAndPrevious();
+    void framesAndLabelsIgnoreClicks();
+    void theRealAnswerBox();
+};
+
+void TestQuiz::everySlot_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("slot");
+    for (const quiz::QuizPage& page : quiz::kQuizPages)
+        for (int slot = 1; slot <= page.slotCount; ++slot)
+            QTest::addRow("%s slot %d", page.name.data(), slot) << Harness::numberOf(page.name) << slot;
+}
+
+// The k-th frame from the top holds slot k: its title, its question, and a
+// check box named after the slot whose click shows slot k's answer box.
+void TestQuiz::everySlot()
+{
+    QFETCH(int, page);
+    QFETCH(int, slot);
+    const quiz::QuizPage& data = quiz::quizPage(page);
+    const quiz::SlotText& expected = quiz::slotsOf(data)[std::size_t(slot - 1)];
+
+    Harness h;
+    pages::PageWindow* window = h.showPage(page);
+    const auto frames = framesTopDown(window);
+    QCOMPARE(frames.size(), data.slotCount);
+    pages::Frame* frame = frames[slot - 1];
+    QCOMPARE(frame->title(), text(expected.title));
+    const auto labels = frame->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.first()->text(), text(expected.question));
+    const auto boxes = frame->findChildren<QCheckBox*>();
+    QCOMPARE(boxes.size(), 1);
+    QCheckBox* box = boxes.first();
+    const QString name = slot == 1 ? QStringLiteral("CHECK1") : QStringLiteral("Check%1").arg(slot);
+    QCOMPARE(box->objectName().compare(name, Qt::CaseInsensitive), 0);
+    QCOMPARE(box->text(), QStringLiteral("الجواب"));
+    QVERIFY(!box->isChecked());
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(box->isChecked());
+    QCOMPARE(h.box.shown.size(), 1);
+    QCOMPARE(h.box.shown.first().prompt, text(expected.answer));
+    QCOMPARE(h.box.shown.first().title, text(expected.boxTitle));
+    QCOMPARE(h.box.shown.first().over, window);
+    QVERIFY(window->isVisible());
+}
+
+void TestQuiz::quotedAnswers_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("riddle 1") << 2 << "CHECK1" << " الإسم " << "";
+    QTest::newRow("riddle 12") << 3 << "Check5"
+                               << " تعطي الأول والثالث برتقالة أما الثاني فتعطيه ثلاث برتقالات بحيث لا يزيد أحدهما عليه " << "";
+    QTest::newRow("riddle 19") << 4 << "Check5" << " أبوك" << "";
+    QTest::newRow("riddle 27") << 5 << "Check6" << " الطاحونة الضخمة " << "";
+    QTest::newRow("riddle 34") << 6 << "Check6" << "القلم " << "'";
+    QTest::newRow("first 18") << 9 << "Check4" << "العـــــــقــــــل " << "";
+    QTest::newRow("first 19") << 9 << "Check5" << " النخلة " << "";
+    QTest::newRow("first 23") << 10 << "CHECK1" << "القبر" << "";
+    QTest::newRow("first 37") << 11 << "Check7" << "زيادة كبد الحوت" << "'";
+    QTest::newRow("first 61") << 14 << "Check7" << "الجن أولاً" << "";
+    QTest::newRow("general 8") << 16 << "Check2" << "33سنة" << "";
+    QTest::newRow("general 49") << 21 << "Check3" << " تايلاند " << "";
+    QTest::newRow("general 50") << 21 << "Check4" << " عام 1945م في اليابان (هيروشيما و نجازاكي )" << "";
+    QTest::newRow("general 51") << 21 << "Check5" << "في روسيــــــــا" << "اللهم سخر عليهم ما صنعت أيديهم";
+    QTest::newRow("general 54") << 21 << "Check8" << "جمع عندليب هو عنادل وجمع كلمة دلو هو دلاء " << "";
+}
+
+void TestQuiz::quotedAnswers()
+{
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    QFETCH(QString, answer);
+    QFETCH(QString, title);
+    Harness h;
+    pages::PageWindow* window = h.showPage(page);
+    support::click(window, qPrintable(box));
+    QCOMPARE(h.box.shown.size(), 1);
+    QCOMPARE(h.box.shown.first().prompt, answer);
+    QCOMPARE(h.box.shown.first().title, title);
+}
+
+void TestQuiz::clicksAlternateTheTickAndAlwaysShowTheAnswer()
+{
+    Harness h;
+    pages::PageWindow* window = h.showPage(8);
+    auto* box = support::control<QCheckBox>(window, "Check3");
+    for (int clicks = 1; clicks <= 4; ++clicks) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(box->isChecked(), clicks % 2 == 1);
+        QCOMPARE(h.box.shown.size(), clicks);
+        QCOMPARE(h.box.shown.last().prompt, h.box.shown.first().prompt);
+    }
+}
+
+void TestQuiz::spaceOnAFocusedCheckBoxActsAsAClick()
+{
+    Harness h;
+    pages::PageWindow* window = h.showPage(12);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* box = support::control<QCheckBox>(window, "Check6");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Space);
+    QVERIFY(box->isChecked());
+    QCOMPARE(h.box.shown.size(), 1);
+    QCOMPARE(h.box.shown.first().prompt, text(quiz::kFirsts[39 + 5 - 1].answer));
+}
+
+void TestQuiz::ticksSurviveNextAndPrevious()
+{
+    Harness h;
+    pages::PageWindow* page19 = h.showPage(19);
+    support::click(page19, "CHECK1");
+    support::click(page19, "Check8");
+    support::click(page19, "Command2");
+    pages::PageWindow* page20 = h.app.existing(20);
+    support::click(page20, "Check4");
+    support::click(page20, "Command1");
+    QVERIFY(page19->isVisible());
+    for (int k = 1; k <= 8; ++k) {
+        const QByteArray name = "Check" + QByteArray::number(k);
+        QCOMPARE(support::control(page19, name.constData())->isChecked(), k == 1 || k == 8);
+    }
+    support::click(page19, "Command2");
+    QCOMPARE(h.app.existing(20), page20);
+    QVERIFY(support::control(page20, "Check4")->isChecked());
+    QVERIFY(!support::control(page20, "Check3")->isChecked());
+}
+
+void TestQuiz::framesAndLabelsIgnoreClicks()
+{
+    Harness h;
+    pages::PageWindow* window = h.showPage(17);
+    pages::Frame* frame = framesTopDown(window).at(2);
+    QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() / 2, 3));
+    QLabel* question = frame->findChildren<QLabel*>().first();
+    QTest::mouseClick(question, Qt::LeftButton);
+    QTest::mouseClick(support::control<QLabel>(window, "Label1"), Qt::LeftButton);  // page number
+    QVERIFY(h.box.shown.isEmpty());
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        QVERIFY(!box->isChecked());
+    QVERIFY(window->isVisible());
+}
+
+// The platform's box: modal, plain text aligned right without mirroring, one
+// OK button and no icon anywhere.
+void TestQuiz::theRealAnswerBox()
+{
+    support::RecordingEnd end;
+    shell::App app(shell::platformMessageBox(), end, shell::platformWindows());
+    pages::PageWindow* window = app.lookUp(6);
+    shell::platformWindows().show(window);
+
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+    bool inspected = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        inspected = true;
+        QCOMPARE(box->windowTitle(), QStringLiteral("'"));
+        QCOMPARE(box->text(), QStringLiteral("القلم "));
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QVERIFY(box->iconPixmap().isNull());
+        QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(box->layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(box->buttons().size(), 1);
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        QVERIFY(ok);
+        QVERIFY(ok->icon().isNull());
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignAbsolute | Qt::AlignRight);
+        QVERIFY(!window->isEnabled() || QApplication::activeModalWidget() == box);
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    support::click(window, "Check6");
+    QVERIFY(inspected);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(support::control(window, "Check6")->isChecked());
+    QVERIFY(window->isVisible());
+}
+
+QTEST_MAIN(TestQuiz)
+#include "tst_quiz.moc"
