@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QtMath>
 #include <QPushButton>
 #include <QScreen>
 
@@ -76,9 +75,9 @@ QWidget* createControl(const Control& c, QWidget* parent, int dpi)
                    twipsToPixels(c.width, dpi), twipsToPixels(c.height, dpi));
     if (c.kind == Kind::Label && c.autoSize) {
         // Sized to the caption on one line; left and top stay as stored.
-        const QFontMetricsF metrics(widget->font());
-        geometry.setSize(QSize(qCeil(metrics.horizontalAdvance(text(c.caption))), QFontMetrics(widget->font()).height()));
-        static_cast<QLabel*>(widget)->setWordWrap(false);
+        auto* label = static_cast<Label*>(widget);
+        label->setWordWrap(false);
+        geometry.setSize(label->oneLineSize());
     }
     widget->setGeometry(geometry);
     return widget;
@@ -101,7 +100,11 @@ QString controlObjectName(std::string_view name, int index)
 
 const QIcon& pageIcon()
 {
-    static const QIcon icon(QStringLiteral(":/filora/icon.png"));
+    static const QIcon icon = [] {
+        QIcon artwork;
+        artwork.addFile(QStringLiteral(":/filora/filora.png"), QSize(72, 72));
+        return artwork;
+    }();
     return icon;
 }
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTextOption>
+#include <QtMath>
 
 namespace pages {
 
@@ -99,6 +100,20 @@ QList<QRectF> Label::lineRects()
     for (int i = 0; i < layout_.lineCount(); ++i)
         rects << layout_.lineAt(i).naturalTextRect();
     return rects;
+}
+
+QSize Label::oneLineSize() const
+{
+    QTextLayout layout(text(), font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int width = line.isValid() ? qCeil(line.naturalTextWidth()) : 0;
+    return QSize(width, QFontMetrics(font()).height());
 }
 
 void Label::paintEvent(QPaintEvent*)

@@ -55,6 +55,8 @@ public:
     // Where each line of the caption stands, in the label's coordinates
     // (its natural text rectangle): for tests and the renderer.
     QList<QRectF> lineRects();
+    // The size of the caption laid out on one line: an auto-size label's size.
+    QSize oneLineSize() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
