@@ -27,7 +27,7 @@
 
 #include <climits>
 #include <cmath>
-#include <string>
+#include <string_view>
 
 using namespace Qt::Literals::StringLiterals;
 using pages::Align;
@@ -47,29 +47,21 @@ constexpr Colour kYellow = 0x0000FFFFu;
 constexpr int kLineHeight = 13;  // one line of the default font: 195 twips
 
 // Twips to pixels at 96 dpi; every stored value used here is a whole number of pixels.
-int px(int twips)
-{
-    return twips / 15;
-}
+int px(int twips) { return twips / 15; }
+QString str(const char* latin) { return QString::fromLatin1(latin); }
+QString str(const char16_t* text) { return QString::fromUtf16(text); }
 
-QString str(const char* latin)
+// One data row per table row, named by `name`, holding the row's index.
+template <typename Row, std::size_t N, typename Name>
+void indexRows(const Row (&rows)[N], Name name)
 {
-    return QString::fromLatin1(latin);
-}
-
-QString str(const char16_t* text)
-{
-    return QString::fromUtf16(text);
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(name(rows[i]).constData()) << int(i);
 }
 
 // Window title, client size in twips, back colour and number of controls of every page.
-struct WindowRow {
-    const char* page;
-    const char16_t* title;
-    int width, height;
-    Colour back;
-    int controls;
-};
+struct WindowRow { const char* page; const char16_t* title; int width, height; Colour back; int controls; };
 
 const WindowRow kWindows[] = {
     {"Form1", u"فيلورا ", 6690, 6405, 0x00808000u, 8},
@@ -102,15 +94,7 @@ const WindowRow kWindows[] = {
 
 // The slot frames of the quiz pages, slot 1 at the top. The question label's
 // name is left empty on the riddles pages.
-struct SlotRow {
-    const char* page;
-    int slot;
-    const char* frame;
-    const char* label;
-    int top, height;
-    Colour caption;
-    const char16_t* title;
-};
+struct SlotRow { const char* page; int slot; const char* frame; const char* label; int top, height; Colour caption; const char16_t* title; };
 
 const SlotRow kSlots[] = {
     {"Form2", 1, "Frame1", "", 840, 615, W, u"اللغز الأول"},
@@ -312,12 +296,7 @@ const BottomRow kBottomRows[] = {
     {"Form22", 2055, 2055, u"السابق", "Label1", 2760, 1065, 195, true, A::Left, 0x80000012u, 0x8000000Eu, u"الأسئلة 8 العامة "},
 };
 
-struct HeadingRow {
-    const char* page;
-    int width, height;
-    double points;
-    const char16_t* caption;
-};
+struct HeadingRow { const char* page; int width, height; double points; const char16_t* caption; };
 
 const HeadingRow kHeadings[] = {
     {"Form2", 6375, 615, 18, u"الألغـــــــــــــــــــــــاز"},
@@ -434,30 +413,12 @@ QStringList textsOf(const QWidget* page)
     return texts;
 }
 
-// The upper half of code page 1256, 0x80 to 0xFF; the lower half is ASCII.
-constexpr char16_t kCp1256High[128] = {
-    0x20AC, 0x067E, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0679, 0x2039, 0x0152, 0x0686, 0x0698, 0x0688,
-    0x06AF, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x06A9, 0x2122, 0x0691, 0x203A, 0x0153, 0x200C, 0x200D, 0x06BA,
-    0x00A0, 0x060C, 0x00A2, 0x00A3, 0x00A4, 0x00A5, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x06BE, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x00AF,
-    0x00B0, 0x00B1, 0x00B2, 0x00B3, 0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x00B9, 0x061B, 0x00BB, 0x00BC, 0x00BD, 0x00BE, 0x061F,
-    0x06C1, 0x0621, 0x0622, 0x0623, 0x0624, 0x0625, 0x0626, 0x0627, 0x0628, 0x0629, 0x062A, 0x062B, 0x062C, 0x062D, 0x062E, 0x062F,
-    0x0630, 0x0631, 0x0632, 0x0633, 0x0634, 0x0635, 0x0636, 0x00D7, 0x0637, 0x0638, 0x0639, 0x063A, 0x0640, 0x0641, 0x0642, 0x0643,
-    0x00E0, 0x0644, 0x00E2, 0x0645, 0x0646, 0x0647, 0x0648, 0x00E7, 0x00E8, 0x00E9, 0x00EA, 0x00EB, 0x0649, 0x064A, 0x00EE, 0x00EF,
-    0x064B, 0x064C, 0x064D, 0x064E, 0x00F4, 0x064F, 0x0650, 0x00F7, 0x0651, 0x00F9, 0x0652, 0x00FB, 0x00FC, 0x200E, 0x200F, 0x06D2,
-};
-
 bool fitsCodePage1256(const QString& text)
 {
     QStringEncoder encoder("windows-1256");
-    if (encoder.isValid()) {
-        const QByteArray bytes = encoder.encode(text);
-        QStringDecoder decoder("windows-1256");
-        return !encoder.hasError() && QString(decoder.decode(bytes)) == text;
-    }
-    for (const QChar c : text)
-        if (c.unicode() >= 0x80 && std::u16string_view(kCp1256High, 128).find(c.unicode()) == std::u16string_view::npos)
-            return false;
-    return true;
+    const QByteArray bytes = encoder.encode(text);
+    QStringDecoder decoder("windows-1256");
+    return !encoder.hasError() && QString(decoder.decode(bytes)) == text;
 }
 
 }  // namespace
@@ -472,15 +433,15 @@ class TestPages : public QObject {
 private slots:
     void initTestCase() { shell::prepareApplication(); }
 
-    void windowProperties_data();
+    void windowProperties_data() { indexRows(kWindows, [](const auto& r) { return QByteArray(r.page); }); }
     void windowProperties();
-    void slotFrames_data();
+    void slotFrames_data() { indexRows(kSlots, [](const auto& r) { return r.page + " slot "_ba + QByteArray::number(r.slot); }); }
     void slotFrames();
-    void bottomRow_data();
+    void bottomRow_data() { indexRows(kBottomRows, [](const auto& r) { return QByteArray(r.page); }); }
     void bottomRow();
-    void sectionHeadings_data();
+    void sectionHeadings_data() { indexRows(kHeadings, [](const auto& r) { return QByteArray(r.page); }); }
     void sectionHeadings();
-    void menuAndInfoControls_data();
+    void menuAndInfoControls_data() { indexRows(kControls, [](const auto& r) { return r.page + " "_ba + r.name; }); }
     void menuAndInfoControls();
     void focusOrder_data();
     void focusOrder();
@@ -498,13 +459,6 @@ private slots:
     void captionsArePlainText();
     void textsFitCodePage1256();
 };
-
-void TestPages::windowProperties_data()
-{
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < int(std::size(kWindows)); ++i)
-        QTest::newRow(kWindows[i].page) << i;
-}
 
 void TestPages::windowProperties()
 {
@@ -531,14 +485,9 @@ void TestPages::windowProperties()
     QVERIFY(!(flags & Qt::FramelessWindowHint));
     QVERIFY(w->minimumSize() != w->maximumSize());
     QVERIFY(!w->windowIcon().isNull());
-    QVERIFY(w->windowIcon().availableSizes().contains(QSize(72, 72)));
-}
-
-void TestPages::slotFrames_data()
-{
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < int(std::size(kSlots)); ++i)
-        QTest::addRow("%s slot %d", kSlots[i].page, kSlots[i].slot) << i;
+    const QPixmap icon = w->windowIcon().pixmap(QSize(72, 72));  // the artwork itself, 72 x 72
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.size(), QSize(72, 72));
 }
 
 void TestPages::slotFrames()
@@ -616,13 +565,6 @@ void TestPages::slotFrames()
     }
 }
 
-void TestPages::bottomRow_data()
-{
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < int(std::size(kBottomRows)); ++i)
-        QTest::newRow(kBottomRows[i].page) << i;
-}
-
 void TestPages::bottomRow()
 {
     QFETCH(int, row);
@@ -642,7 +584,7 @@ void TestPages::bottomRow()
     QCOMPARE(previous->x() + previous->width(), px(6615));
     QCOMPARE(previous->text(), str(r.previous));
 
-    auto* label = w->findChild<pages::Label*>(str(r.label));
+    auto* label = w->findChild<pages::Label*>(str(r.label), Qt::FindDirectChildrenOnly);
     QVERIFY2(label, r.label);
     QCOMPARE(label->parentWidget(), w);
     QCOMPARE(label->pos(), QPoint(px(r.left), px(6000)));
@@ -660,13 +602,6 @@ void TestPages::bottomRow()
     QCOMPARE(label->text(), str(r.caption));
 }
 
-void TestPages::sectionHeadings_data()
-{
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < int(std::size(kHeadings)); ++i)
-        QTest::newRow(kHeadings[i].page) << i;
-}
-
 void TestPages::sectionHeadings()
 {
     QFETCH(int, row);
@@ -681,13 +616,6 @@ void TestPages::sectionHeadings()
     QCOMPARE(label->font().families().value(0), u"PT Bold Broken"_s);
     QCOMPARE(label->font().pointSizeF(), r.points);
     QCOMPARE(int(label->font().weight()), 299);
-}
-
-void TestPages::menuAndInfoControls_data()
-{
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < int(std::size(kControls)); ++i)
-        QTest::addRow("%s %s", kControls[i].page, kControls[i].name) << i;
 }
 
 void TestPages::menuAndInfoControls()
@@ -889,21 +817,26 @@ void TestPages::textBeyondTheBoxIsCutOff()
 void TestPages::systemColoursFollowThePalette()
 {
     const QPalette saved = QApplication::palette();
-    auto restore = qScopeGuard([&saved] { QApplication::setPalette(saved); });
+    auto restore = qScopeGuard([&saved] {
+        QApplication::setPalette(saved);
+        QCoreApplication::processEvents();
+    });
     QPalette red = saved;
     red.setColor(QPalette::ButtonText, QColor(255, 0, 0));
     QApplication::setPalette(red);
+    QCoreApplication::processEvents();  // widgets learn of the change through posted events
 
     pages::PageWindow* form4 = page(u"Form4"_s);
     pages::PageWindow* form2 = page(u"Form2"_s);
     QCOMPARE(QColor(form4->grab().toImage().pixel(2, 2)), QColor(255, 0, 0));
     QCOMPARE(QColor(form2->grab().toImage().pixel(2, 2)), QColor(0, 0, 0));
     // Page-number labels: Form4's back is button text, Form3's is black.
-    QCOMPARE(dominantColour(form4->findChild<pages::Label*>(u"Label1"_s)->grab().toImage()), QColor(255, 0, 0));
-    QCOMPARE(dominantColour(page(u"Form3"_s)->findChild<pages::Label*>(u"Label2"_s)->grab().toImage()), QColor(0, 0, 0));
+    QCOMPARE(dominantColour(form4->findChild<pages::Label*>(u"Label1"_s, Qt::FindDirectChildrenOnly)->grab().toImage()), QColor(255, 0, 0));
+    QCOMPARE(dominantColour(page(u"Form3"_s)->findChild<pages::Label*>(u"Label2"_s, Qt::FindDirectChildrenOnly)->grab().toImage()), QColor(0, 0, 0));
 
     restore.dismiss();
     QApplication::setPalette(saved);
+    QCoreApplication::processEvents();
     QCOMPARE(QColor(form4->grab().toImage().pixel(2, 2)), saved.color(QPalette::Inactive, QPalette::ButtonText));
 }
 
@@ -980,6 +913,7 @@ void TestPages::captionsArePlainText()
 // captions, frame titles, and the answers and box titles of the quiz slots.
 void TestPages::textsFitCodePage1256()
 {
+    QVERIFY2(QStringEncoder("windows-1256").isValid(), "Qt offers no converter for code page 1256");
     for (int number = 1; number <= shell::kPageCount; ++number) {
         pages::PageWindow* w = app_.lookUp(number);
         QStringList texts = textsOf(w);
