@@ -9,6 +9,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QList>
+#include <QMessageBox>
+#include <QTimer>
 #include <QString>
 #include <QtTest>
 
@@ -70,6 +72,38 @@ struct Harness {
         return found;
     }
 };
+
+// A registry with the platform's real message box.
+struct RealBoxHarness {
+    RecordingEnd end;
+    shell::App app{shell::platformMessageBox(), end, shell::platformWindows()};
+
+    pages::PageWindow* showPage(int number)
+    {
+        pages::PageWindow* shown = app.lookUp(number);
+        shell::platformWindows().show(shown);
+        return shown;
+    }
+};
+
+// Hands the modal message box that the next action opens to `inspect`, which
+// must close it; `inspected` tells afterwards whether a box was there.
+template <typename Inspect>
+void inspectNextModalBox(QObject* context, bool& inspected, Inspect inspect)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+    inspected = false;
+    QTimer::singleShot(0, context, [&inspected, inspect] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            inspected = true;
+            QPointer<QMessageBox> open = box;
+            inspect(box);
+            if (open && open->isVisible())
+                open->close();  // a failed check must not leave the test waiting
+        }
+    });
+}
 
 template <typename T = QAbstractButton>
 T* control(QWidget* page, const char* name, int index = pages::kNoIndex)

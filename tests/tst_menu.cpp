@@ -151,17 +151,10 @@ void TestMenu::aboutBox()
 
 void TestMenu::theRealAboutBox()
 {
-    support::RecordingEnd end;
-    shell::App app(shell::platformMessageBox(), end, shell::platformWindows());
-    pages::PageWindow* menu = app.lookUp(1);
-    shell::platformWindows().show(menu);
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+    support::RealBoxHarness h;
+    pages::PageWindow* menu = h.showPage(1);
     bool inspected = false;
-    QTimer::singleShot(0, this, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        inspected = true;
+    support::inspectNextModalBox(this, inspected, [](QMessageBox* box) {
         QCOMPARE(box->windowTitle(), shell::aboutTitle());
         QCOMPARE(box->text(), shell::aboutText());
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
@@ -172,7 +165,7 @@ void TestMenu::theRealAboutBox()
     support::click(menu, "a");
     QVERIFY(inspected);
     QVERIFY(menu->isVisible());
-    QVERIFY(end.statuses.isEmpty());
+    QVERIFY(h.end.statuses.isEmpty());
 }
 
 void TestMenu::focusOrderAndSpace()
