@@ -13,14 +13,20 @@
 #include "shell/start.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QWidget>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -221,6 +227,128 @@ void BaselineShowNewBareWindow(benchmark::State& state)
 }
 BENCHMARK(BaselineShowNewBareWindow)->Apply([](auto* c) { withSpread(c); });
 
+// ---- summary ---------------------------------------------------------------
+
+// The console output, and after it a summary against the targets, from the
+// medians of the repetitions (or the single run when there is one).
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    SummaryReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            const std::string key = run.run_name.function_name + "/" + run.run_name.args;
+            Figures& figures = figures_[key];
+            const double us = run.GetAdjustedRealTime();  // every case reports microseconds
+            if (run.run_type == Run::RT_Iteration)
+                figures.single = us;
+            else if (run.aggregate_name == "median")
+                figures.median = us;
+            else if (run.aggregate_name == "min")
+                figures.min = us;
+            else if (run.aggregate_name == "max")
+                figures.max = us;
+        }
+    }
+
+    void printSummary() const
+    {
+        std::printf("\nsummary, platform %s (medians; min..max of the repetitions)\n",
+                    qPrintable(QGuiApplication::platformName()));
+        const auto page = [&](const char* family, int number) { return find(std::string(family) + "/" + std::to_string(number)); };
+
+        // Building.
+        const Figures* heaviest = nullptr;
+        const Figures* heaviestQuiz = nullptr;
+        int heaviestNumber = 0, heaviestQuizNumber = 0, over = 0;
+        for (int number = 1; number <= shell::kPageCount; ++number) {
+            const Figures* f = page("BuildPage", number);
+            if (!f)
+                continue;
+            if (!heaviest || f->value() > heaviest->value())
+                heaviest = f, heaviestNumber = number;
+            if (number >= 2 && number <= 22 && (!heaviestQuiz || f->value() > heaviestQuiz->value()))
+                heaviestQuiz = f, heaviestQuizNumber = number;
+            over += f->value() > 2000;
+        }
+        if (heaviest) {
+            line("build, heaviest page", heaviestNumber, *heaviest);
+            if (heaviestQuiz)
+                line("build, heaviest quiz page", heaviestQuizNumber, *heaviestQuiz);
+            std::printf("    every page <= 2 ms: %s (%d over)\n", over == 0 ? "held" : "MISSED", over);
+        }
+        if (const Figures* all = find("BuildAllPages/")) {
+            line("build, all 26 pages", 0, *all);
+            std::printf("    all 26 <= 30 ms: %s\n", all->value() <= 30000 ? "held" : "MISSED");
+        }
+        if (const Figures* bare = find("BaselineBuildBareWindow/"))
+            line("build, bare window (baseline)", 0, *bare);
+
+        // Navigation.
+        navigation("NavigateToBuilt", "navigate to a built page", 2000, find("BaselineShowBuiltBareWindow/"));
+        navigation("NavigateToUnbuilt", "navigate to an unbuilt page", 5000, find("BaselineShowNewBareWindow/"));
+    }
+
+private:
+    struct Figures {
+        double single = -1, median = -1, min = -1, max = -1;
+        double value() const { return median >= 0 ? median : single; }
+    };
+
+    const Figures* find(const std::string& key) const
+    {
+        const auto it = figures_.find(key);
+        return it == figures_.end() ? nullptr : &it->second;
+    }
+
+    static void line(const char* what, int number, const Figures& f)
+    {
+        char name[80];
+        if (number > 0)
+            std::snprintf(name, sizeof name, "%s (Form%d)", what, number);
+        else
+            std::snprintf(name, sizeof name, "%s", what);
+        if (f.min >= 0)
+            std::printf("  %-44s %9.1f us  (%.1f .. %.1f)\n", name, f.value(), f.min, f.max);
+        else
+            std::printf("  %-44s %9.1f us\n", name, f.value());
+    }
+
+    void navigation(const char* family, const char* what, double targetUs, const Figures* baseline) const
+    {
+        const Figures* slowest = nullptr;
+        int slowestNumber = 0;
+        std::vector<double> medians;
+        for (int number = 1; number <= shell::kPageCount; ++number) {
+            const Figures* f = find(std::string(family) + "/" + std::to_string(number));
+            if (!f)
+                continue;
+            medians.push_back(f->value());
+            if (!slowest || f->value() > slowest->value())
+                slowest = f, slowestNumber = number;
+        }
+        if (!slowest)
+            return;
+        std::sort(medians.begin(), medians.end());
+        const double typical = medians[medians.size() / 2];
+        char label[80];
+        std::snprintf(label, sizeof label, "%s, slowest", what);
+        line(label, slowestNumber, *slowest);
+        std::printf("  %-44s %9.1f us\n", (std::string(what) + ", median page").c_str(), typical);
+        if (baseline) {
+            line("  bare window (baseline)", 0, *baseline);
+            std::printf("    ratio median page / bare window: %.1f\n", typical / baseline->value());
+        }
+        std::printf("    slowest <= %.0f ms: %s\n", targetUs / 1000, slowest->value() <= targetUs ? "held" : "MISSED");
+    }
+
+    std::map<std::string, Figures> figures_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -233,7 +361,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printSummary();
     benchmark::Shutdown();
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
@@ -101,8 +103,11 @@ QString controlObjectName(std::string_view name, int index)
 const QIcon& pageIcon()
 {
     static const QIcon icon = [] {
+        // Read as PNG directly: guessing the format would load every image plug-in.
+        QImageReader reader(QStringLiteral(":/filora/filora.png"), "png");
+        reader.setAutoDetectImageFormat(false);
         QIcon artwork;
-        artwork.addFile(QStringLiteral(":/filora/filora.png"), QSize(72, 72));
+        artwork.addPixmap(QPixmap::fromImage(reader.read()));
         return artwork;
     }();
     return icon;

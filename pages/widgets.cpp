@@ -73,6 +73,7 @@ void Label::layOut()
     option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
     option.setTextDirection(Qt::LeftToRight);  // paragraph level 0
     option.setAlignment(alignment() & Qt::AlignHorizontal_Mask);
+    layout_.setCacheEnabled(true);  // pages repaint on every return
     layout_.setText(current);
     layout_.setFont(font());
     layout_.setTextOption(option);
@@ -159,29 +160,40 @@ void Frame::paintEvent(QPaintEvent*)
     // middle of the caption.
     const int captionHeight = QFontMetrics(font()).height();
     const QRect border = rect().adjusted(0, captionHeight / 2, -2, -2);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(border);
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawRect(border.translated(1, 1));
+    auto outline = [&painter](const QRect& r, const QColor& colour) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width() + 1, 1), colour);
+        painter.fillRect(QRect(r.left(), r.bottom() + 1, r.width() + 1, 1), colour);
+        painter.fillRect(QRect(r.left(), r.top(), 1, r.height() + 1), colour);
+        painter.fillRect(QRect(r.right() + 1, r.top(), 1, r.height() + 1), colour);
+    };
+    outline(border, palette().color(QPalette::Dark));
+    outline(border.translated(1, 1), palette().color(QPalette::Light));
 
     if (title().isEmpty())
         return;
     const QRect caption = captionRect();
     painter.fillRect(caption.adjusted(-kCaptionGap, 0, kCaptionGap, 0), back);
 
-    QTextLayout layout(title(), font());
-    QTextOption option;
-    option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setAlignment(Qt::AlignAbsolute | (rightToLeft_ ? Qt::AlignRight : Qt::AlignLeft));
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(caption.width());
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
+    if (laidTitle_ != title() || laidFont_ != font() || laidWidth_ != caption.width()) {
+        laidTitle_ = title();
+        laidFont_ = font();
+        laidWidth_ = caption.width();
+        QTextOption option;
+        option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
+        option.setAlignment(Qt::AlignAbsolute | (rightToLeft_ ? Qt::AlignRight : Qt::AlignLeft));
+        option.setWrapMode(QTextOption::NoWrap);
+        captionLayout_.setCacheEnabled(true);
+        captionLayout_.setText(laidTitle_);
+        captionLayout_.setFont(laidFont_);
+        captionLayout_.setTextOption(option);
+        captionLayout_.beginLayout();
+        QTextLine line = captionLayout_.createLine();
+        line.setLineWidth(laidWidth_);
+        line.setPosition(QPointF(0, 0));
+        captionLayout_.endLayout();
+    }
     painter.setPen(resolveColour(fore_, palette()));
-    layout.draw(&painter, caption.topLeft());
+    captionLayout_.draw(&painter, caption.topLeft());
 }
 
 }  // namespace pages

@@ -93,6 +93,10 @@ private:
     Colour back_;
     Colour fore_;
     bool rightToLeft_;
+    QTextLayout captionLayout_;  // laid out again only when the caption changes
+    QString laidTitle_;
+    QFont laidFont_;
+    int laidWidth_ = -1;
 };
 
 }  // namespace pages

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Runs the performance measurements on Qt's offscreen platform and under a
+# private Xvfb server, from a configured and built tree (build/ unless
+# BUILD_DIR says otherwise). See BENCHMARKS.md.
+#
+#   bench/run.sh [startup|pages|memory|all] [offscreen|xvfb|both]
+#
+# Start-up runs 30 times per contender (STARTUP_RUNS), memory 5 (MEMORY_RUNS);
+# the page benchmarks repeat 10 times (PAGE_REPETITIONS).
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+what="${1:-all}"
+where="${2:-both}"
+bin="$build/bench"
+
+for exe in bench_driver bench_pages bench_startup_program bench_startup_bare bench_startup_text bench_tour; do
+    if [[ ! -x "$bin/$exe" ]]; then
+        echo "run.sh: $bin/$exe is missing; build first (libbenchmark-dev must be installed)" >&2
+        exit 1
+    fi
+done
+
+# A private runtime folder keeps Qt quiet about XDG_RUNTIME_DIR.
+runtime="$(mktemp -d)"
+chmod 700 "$runtime"
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR="$runtime"
+
+measure() {
+    case "$what" in
+    startup | all) "$bin/bench_driver" startup "${STARTUP_RUNS:-30}" ;;&
+    pages | all)
+        "$bin/bench_pages" --benchmark_repetitions="${PAGE_REPETITIONS:-10}" \
+            --benchmark_report_aggregates_only=true --benchmark_min_time=0.05 ;;&
+    memory | all) "$bin/bench_driver" memory "${MEMORY_RUNS:-5}" ;;
+    startup | pages) ;;
+    *) echo "run.sh: unknown measurement $what" >&2; exit 2 ;;
+    esac
+}
+if [[ "$where" == here ]]; then  # already under the platform wanted
+    measure
+    exit 0
+fi
+
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), Qt $(qtpaths6 --qt-version 2>/dev/null || echo '?')"
+
+if [[ "$where" == offscreen || "$where" == both ]]; then
+    echo "=== offscreen"
+    QT_QPA_PLATFORM=offscreen measure
+fi
+if [[ "$where" == xvfb || "$where" == both ]]; then
+    echo "=== Xvfb"
+    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+        env QT_QPA_PLATFORM=xcb BUILD_DIR="$build" "${BASH_SOURCE[0]}" "$what" here
+fi
