@@ -78,9 +78,10 @@ pages::PageWindow* buildQuizPage(shell::App& app, int number)
     for (std::size_t k = 0; k < texts.size(); ++k) {
         const SlotText& slot = texts[k];
         const std::string_view handler = kRevealHandlers[k];
-        // A screen reader names the box by its caption and reads the question with it.
+        // Every box is called "الجواب"; a screen reader tells them apart by
+        // the slot title and question read with it.
         if (QWidget* box = pages::findControl(page, handler.substr(0, handler.find('_'))))
-            box->setAccessibleDescription(pages::text(slot.question));
+            box->setAccessibleDescription(pages::text(slot.title) + QStringLiteral(": ") + pages::text(slot.question));
         app.onClick(page, handler, [&app, page, &slot] {
             app.showMessage(page, pages::text(slot.answer), pages::text(slot.boxTitle));
         });

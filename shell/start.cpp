@@ -2,6 +2,7 @@
 
 #include "info/info_pages.h"
 #include "pages/look.h"
+#include "pages/style.h"
 #include "pages/widgets.h"
 #include "quiz/quiz_page.h"
 #include "shell/app.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,8 +29,9 @@ pages::PageWindow* buildAndBind(App& app, int number)
 
 void prepareApplication()
 {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    if (QStyle* style = pages::createPageStyle())
+        QApplication::setStyle(style);
+    pages::installAccessibility();
     pages::installDefaultFont();
     // Pages are hidden, not closed, when the user moves on; the program
     // decides itself when it ends.
