@@ -9,7 +9,9 @@ packages=(
     g++ make cmake pkg-config
     qt6-base-dev libxkbcommon-dev   # Qt Widgets, Qt Test, the offscreen platform
     libbenchmark-dev                # the benchmarks in bench/
-    xvfb xauth                      # start-up measured under a real X server
+    xvfb xauth                      # a real X server for start-up and end-to-end runs
+    dbus-daemon at-spi2-core        # a private session bus and the accessibility bus
+    python3-pyatspi xdotool         # the end-to-end test: a screen reader's view, a real pointer
     fonts-dejavu-core               # the default 8-point face, with Arabic glyphs
     fonts-liberation2               # the metric match for "Arial"
     fonts-noto-ui-core              # Noto Naskh Arabic UI: the Arabic behind it

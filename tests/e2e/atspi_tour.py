@@ -1,0 +1,254 @@
+#!/usr/bin/python3
+"""The whole program as a screen reader user meets it, through AT-SPI.
+
+Starts the real executable, finds its windows by their titles, presses its
+buttons by their names, walks the tour through all 26 pages and back to the
+main menu, presses every answer check box and reads the answer box, reads
+the main menu's hint line after moving the real pointer (xdotool), and ends
+with "خروج", which must end the process with status 0 and leave no window.
+
+Every wait is on a condition, bounded by a timeout.
+
+Usage: atspi_tour.py FILORA EXPECTED.json
+"""
+
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import warnings
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+WAIT = 30.0  # seconds for anything the program should do at once
+CALL_TIMEOUT_MS = 10000
+
+# The page each button leads to along the tour, and the button to press.
+TOUR = [
+    ("Form1", "Command1"), ("Form24", "Command1"),
+    ("Form2", "Command2"), ("Form3", "Command2"), ("Form4", "Command2"),
+    ("Form5", "Command2"), ("Form6", "Command2"), ("Form25", "Command3"),
+    ("Form7", "Command2"), ("Form8", "Command2"), ("Form9", "Command2"),
+    ("Form10", "Command2"), ("Form11", "Command2"), ("Form12", "Command2"),
+    ("Form13", "Command2"), ("Form14", "Command2"), ("Form26", "Command2"),
+    ("Form15", "Command2"), ("Form16", "Command2"), ("Form17", "Command2"),
+    ("Form18", "Command2"), ("Form19", "Command2"), ("Form20", "Command2"),
+    ("Form21", "Command2"), ("Form22", "Command2"), ("Form23", "Command2"),
+]
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, probe, timeout=WAIT):
+    deadline = time.monotonic() + timeout
+    while True:
+        try:
+            found = probe()
+        except GLib.Error:
+            found = None  # the object went away or is busy: look again
+        if found:
+            return found
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(0.05)
+
+
+def children(node):
+    node.clear_cache()
+    for index in range(node.get_child_count()):
+        child = node.get_child_at_index(index)
+        if child is not None:
+            yield child
+
+
+def descendants(node):
+    for child in children(node):
+        yield child
+        yield from descendants(child)
+
+
+def showing(node):
+    return node.get_state_set().contains(Atspi.StateType.SHOWING)
+
+
+def checked(node):
+    node.clear_cache()
+    return node.get_state_set().contains(Atspi.StateType.CHECKED)
+
+
+def of_role(node, role):
+    return [n for n in descendants(node) if n.get_role() == role]
+
+
+def act(node, action):
+    # The untranslated action names ("Press", "Toggle"); the call that gives
+    # them is marked deprecated in favour of the localized names.
+    with warnings.catch_warnings():
+        warnings.simplefilter("ignore", DeprecationWarning)
+        names = [node.get_action_name(i) for i in range(node.get_n_actions())]
+    if action not in names:
+        raise Failure(f"{node.get_name()!r} offers {names}, not {action}")
+    Atspi.Action.do_action(node, names.index(action))
+
+
+class Program:
+    def __init__(self, executable):
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.output = tempfile.TemporaryFile()
+        self.process = subprocess.Popen([executable], env=env, stdout=self.output,
+                                        stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
+        self.app = wait_for("the program on the accessibility bus", self._find_app)
+
+    def _find_app(self):
+        desktop = Atspi.get_desktop(0)
+        for app in children(desktop):
+            if app.get_process_id() == self.process.pid:
+                return app
+        return None
+
+    def windows(self, role):
+        return [w for w in children(self.app) if w.get_role() == role and showing(w)]
+
+
+def page_window(program, page, expected):
+    """The single showing window, which must be `page` by title and captions."""
+    want = expected[page]
+
+    def probe():
+        frames = program.windows(Atspi.Role.FRAME)
+        if len(frames) != 1 or frames[0].get_name() != want["title"]:
+            return None
+        labels = [n.get_name() for n in of_role(frames[0], Atspi.Role.LABEL)]
+        # A caption empty when the page was built is the main menu's hint line,
+        # which may hold any hint by now.
+        for caption in want["labels"]:
+            if caption and caption in labels:
+                labels.remove(caption)
+        return frames[0] if len(labels) == want["labels"].count("") else None
+
+    return wait_for(f"{page} (title {want['title']!r}) to be the one window shown", probe)
+
+
+def press_button(window, caption):
+    buttons = [b for b in of_role(window, Atspi.Role.PUSH_BUTTON) if b.get_name() == caption]
+    if len(buttons) != 1:
+        raise Failure(f"{len(buttons)} buttons named {caption!r}")
+    act(buttons[0], "Press")
+
+
+def read_answers(program, page, window, expected):
+    """Presses every answer check box of the page and reads its answer box."""
+    boxes = of_role(window, Atspi.Role.CHECK_BOX)
+    want = {b["description"]: b for b in expected[page]["boxes"]}
+    if sorted(b.get_description() for b in boxes) != sorted(want):
+        raise Failure(f"{page}: check box descriptions differ")
+    for box in boxes:
+        slot = want[box.get_description()]
+        if box.get_name() != "الجواب" or checked(box):
+            raise Failure(f"{page} {slot['name']}: not an unticked 'الجواب' box")
+        # The box's handler shows a modal answer box, so the Toggle call gets
+        # its reply only once that box is closed: do not wait for it.
+        Atspi.set_timeout(200, -1)
+        try:
+            act(box, "Toggle")
+        except GLib.Error:
+            pass
+        finally:
+            Atspi.set_timeout(CALL_TIMEOUT_MS, -1)
+        alert = wait_for(f"{page} {slot['name']}: the answer box",
+                         lambda: next(iter(program.windows(Atspi.Role.ALERT)), None))
+        texts = [n.get_name() for n in of_role(alert, Atspi.Role.LABEL) if showing(n)]
+        name = slot["title"] or slot["prompt"]
+        if texts != [slot["prompt"]] or alert.get_name() != name or alert.get_description() != slot["prompt"]:
+            raise Failure(f"{page} {slot['name']}: the answer box reads {alert.get_name()!r} {texts!r}, "
+                          f"not {name!r} {slot['prompt']!r}")
+        ok = of_role(alert, Atspi.Role.PUSH_BUTTON)
+        if len(ok) != 1:
+            raise Failure(f"{page}: the answer box has {len(ok)} buttons")
+        act(ok[0], "Press")
+        wait_for(f"{page} {slot['name']}: the answer box to close",
+                 lambda: not program.windows(Atspi.Role.ALERT))
+        wait_for(f"{page} {slot['name']}: the tick", lambda: checked(box))
+    return len(boxes)
+
+
+def read_hints(window, expected):
+    """Moves the real pointer over each button, then over bare window."""
+    hint_line = of_role(window, Atspi.Role.LABEL)[1]  # the banner, then the hint line
+    targets = [(b, expected["Form1"]["hints"][b.get_name()]) for b in of_role(window, Atspi.Role.PUSH_BUTTON)]
+    targets.append((window, expected["Form1"]["windowHint"]))
+    for target, hint in targets:
+        box = target.get_extents(Atspi.CoordType.SCREEN)
+        x, y = (box.x + 4, box.y + 4) if target is window else (box.x + box.width // 2, box.y + box.height // 2)
+        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True, timeout=WAIT)
+
+        def shows_hint():
+            hint_line.clear_cache()
+            return hint_line.get_name() == hint
+        wait_for(f"the hint {hint!r} over {target.get_name()!r}", shows_hint)
+    return len(targets)
+
+
+def windows_of(pid):
+    """The X windows that carry the process id."""
+    found = subprocess.run(["xdotool", "search", "--pid", str(pid)], capture_output=True, text=True, timeout=WAIT)
+    return found.stdout.split()
+
+
+def main():
+    executable, expected_file = sys.argv[1], sys.argv[2]
+    with open(expected_file, encoding="utf-8") as f:
+        expected = json.load(f)
+    Atspi.set_timeout(CALL_TIMEOUT_MS, -1)
+    started = time.monotonic()
+    program = Program(executable)
+    try:
+        window = page_window(program, "Form1", expected)
+        print(f"Form1 shown with its title {expected['Form1']['title']!r}; "
+              f"{read_hints(window, expected)} hints read")
+        answers = 0
+        for page, button in TOUR:
+            window = page_window(program, page, expected)
+            if expected[page]["boxes"]:
+                count = read_answers(program, page, window, expected)
+                answers += count
+                print(f"{page}: {count} answers read")
+            press_button(window, expected[page]["buttons"][button])
+        window = page_window(program, "Form1", expected)
+        print(f"back at Form1 after {len(TOUR)} pages; {answers} answers read in all")
+        if answers != 159:
+            raise Failure(f"{answers} answers read, not 159")
+
+        if not windows_of(program.process.pid):
+            raise Failure("xdotool finds no window of the running program")
+        Atspi.set_timeout(1000, -1)
+        try:
+            press_button(window, expected["Form1"]["buttons"]["Command2"])  # "خروج"
+        except GLib.Error:
+            pass  # the process may end before it replies
+        status = program.process.wait(timeout=WAIT)
+        if status != 0:
+            raise Failure(f"exit status {status}")
+        if windows_of(program.process.pid):
+            raise Failure("windows left after exit")
+        print(f"exit status 0, no window left; {time.monotonic() - started:.1f} s in all")
+    except Failure as failure:
+        print("FAILED:", failure)
+        if program.process.poll() is None:
+            program.process.kill()
+        program.process.wait(timeout=WAIT)
+        program.output.seek(0)
+        print(program.output.read().decode(errors="replace"))
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
