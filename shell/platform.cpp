@@ -30,9 +30,14 @@ public:
         // No icon anywhere, also not the one some platforms put on OK.
         if (QAbstractButton* ok = box.button(QMessageBox::Ok))
             ok->setIcon(QIcon());
+        // Read as an alert named by its title, or by its prompt when it has
+        // none; the prompt itself is read from the box's text.
         box.setAccessibleName(title.isEmpty() ? prompt : title);
-        box.setAccessibleDescription(prompt);
         box.exec();
+        // Give the keyboard back to the page, also where no window manager
+        // does it when the box goes away.
+        if (QWidget* page = box.parentWidget(); page && page->isVisible())
+            page->activateWindow();
     }
 
     void showFatal(const QString& what) override

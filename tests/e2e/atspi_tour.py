@@ -83,6 +83,11 @@ def checked(node):
     return node.get_state_set().contains(Atspi.StateType.CHECKED)
 
 
+def active(node):
+    node.clear_cache()
+    return node.get_state_set().contains(Atspi.StateType.ACTIVE)
+
+
 def of_role(node, role):
     return [n for n in descendants(node) if n.get_role() == role]
 
@@ -166,7 +171,7 @@ def read_answers(program, page, window, expected):
                          lambda: next(iter(program.windows(Atspi.Role.ALERT)), None))
         texts = [n.get_name() for n in of_role(alert, Atspi.Role.LABEL) if showing(n)]
         name = slot["title"] or slot["prompt"]
-        if texts != [slot["prompt"]] or alert.get_name() != name or alert.get_description() != slot["prompt"]:
+        if texts != [slot["prompt"]] or alert.get_name() != name:
             raise Failure(f"{page} {slot['name']}: the answer box reads {alert.get_name()!r} {texts!r}, "
                           f"not {name!r} {slot['prompt']!r}")
         ok = of_role(alert, Atspi.Role.PUSH_BUTTON)
@@ -176,6 +181,8 @@ def read_answers(program, page, window, expected):
         wait_for(f"{page} {slot['name']}: the answer box to close",
                  lambda: not program.windows(Atspi.Role.ALERT))
         wait_for(f"{page} {slot['name']}: the tick", lambda: checked(box))
+        # The keyboard is back on the page (Xvfb runs no window manager to do it).
+        wait_for(f"{page} {slot['name']}: the page to be active again", lambda: active(window))
     return len(boxes)
 
 
