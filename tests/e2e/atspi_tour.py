@@ -194,7 +194,7 @@ def read_hints(window, expected):
     for target, hint in targets:
         box = target.get_extents(Atspi.CoordType.SCREEN)
         x, y = (box.x + 4, box.y + 4) if target is window else (box.x + box.width // 2, box.y + box.height // 2)
-        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True, timeout=WAIT)
+        subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True, timeout=WAIT)
 
         def shows_hint():
             hint_line.clear_cache()
