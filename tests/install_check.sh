@@ -15,6 +15,7 @@
 set -eu
 
 mode=$1 build=$2 work=$3
+cmake=${CMAKE:-cmake} cpack=${CPACK:-cpack}   # CTest passes the ones that configured the build
 
 expected='usr/bin/filora
 usr/share/applications/org.example.filora.desktop
@@ -54,7 +55,7 @@ mkdir -p "$work"
 case $mode in
 staging)
     root=$work/root
-    DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
+    DESTDIR=$root "$cmake" --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
         { cat "$work/install.log"; fail "cmake --install failed"; }
     (cd "$root" && find . ! -type d | sed 's|^\./||') | same_files "the staging folder"
 
@@ -75,7 +76,7 @@ staging)
     appstreamcli validate-tree --no-net --strict "$root/usr" || fail "appstreamcli validate-tree"
     ;;
 package)
-    cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
+    "$cpack" --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
         { cat "$work/cpack.log"; fail "cpack failed"; }
     set -- "$work"/*.deb
     [ $# -eq 1 ] && [ -f "$1" ] || fail "cpack made no single .deb: $*"
