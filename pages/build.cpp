@@ -103,11 +103,15 @@ QString controlObjectName(std::string_view name, int index)
 const QIcon& pageIcon()
 {
     static const QIcon icon = [] {
+        // The artwork (72 × 72) and its drawings at the sizes of title bars,
+        // task bars and window switchers (the resource list in CMakeLists.txt).
         // Read as PNG directly: guessing the format would load every image plug-in.
-        QImageReader reader(QStringLiteral(":/filora/filora.png"), "png");
-        reader.setAutoDetectImageFormat(false);
         QIcon artwork;
-        artwork.addPixmap(QPixmap::fromImage(reader.read()));
+        for (int size : {16, 24, 32, 48, 72}) {
+            QImageReader reader(QStringLiteral(":/filora/filora-%1.png").arg(size), "png");
+            reader.setAutoDetectImageFormat(false);
+            artwork.addPixmap(QPixmap::fromImage(reader.read()));
+        }
         return artwork;
     }();
     return icon;

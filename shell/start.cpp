@@ -70,8 +70,13 @@ int run(int argc, char** argv)
     if (!g_heldMessages.empty())
         std::fputs(g_heldMessages.c_str(), stderr);
 
+    // Task bars match the windows to the desktop entry, and show its icon, by
+    // the desktop file name (the Wayland app id, org.example.filora, set in
+    // CMakeLists.txt) or, on X11, by the window class, which is the application
+    // name (the entry's StartupWMClass). No display name is set: Qt would
+    // append it to every window title.
     QApplication::setApplicationName(QStringLiteral("filora"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("filora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(FILORA_ID));
     prepareApplication();
 
     App app;

@@ -488,6 +488,20 @@ void TestPages::windowProperties()
     const QPixmap icon = w->windowIcon().pixmap(QSize(72, 72));  // the artwork itself, 72 x 72
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.size(), QSize(72, 72));
+
+    // The artwork also comes drawn at the sizes of title bars and task bars,
+    // each one a drawing of that size (its cyan band at the bottom), not a
+    // scaled copy of another.
+    const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {72, 72}};
+    QCOMPARE(w->windowIcon().availableSizes(), sizes);
+    for (const QSize& size : sizes) {
+        const QImage drawn = w->windowIcon().pixmap(size).toImage();
+        QCOMPARE(drawn.size(), size);
+        const QColor band = drawn.pixelColor(0, size.height() - 1);
+        QVERIFY2(std::abs(band.red() - 170) <= 2 && std::abs(band.green() - 240) <= 2
+                     && std::abs(band.blue() - 240) <= 2,
+                 qPrintable(band.name()));
+    }
 }
 
 void TestPages::slotFrames()

@@ -1,0 +1,104 @@
+#!/bin/sh
+# The installed program, checked without a display.
+#
+#   install_check.sh staging BUILD_DIR WORK_DIR
+#     Installs the build into WORK_DIR the way the package does (under /usr)
+#     and checks that it holds exactly the files below, that every PNG icon is
+#     drawn at the size of its folder, and that desktop-file-validate and
+#     appstreamcli find nothing to report on the desktop entry and metainfo.
+#
+#   install_check.sh package BUILD_DIR WORK_DIR
+#     Builds the Debian package into WORK_DIR with CPack and checks its name,
+#     that its dependencies hold the libraries the program links (found by
+#     dpkg-shlibdeps) and the packages of its faces, that it holds the same
+#     files and that the program in it is stripped.
+set -eu
+
+mode=$1 build=$2 work=$3
+cmake=${CMAKE:-cmake} cpack=${CPACK:-cpack}   # CTest passes the ones that configured the build
+
+expected='usr/bin/filora
+usr/share/applications/org.example.filora.desktop
+usr/share/icons/hicolor/128x128/apps/org.example.filora.png
+usr/share/icons/hicolor/16x16/apps/org.example.filora.png
+usr/share/icons/hicolor/22x22/apps/org.example.filora.png
+usr/share/icons/hicolor/24x24/apps/org.example.filora.png
+usr/share/icons/hicolor/256x256/apps/org.example.filora.png
+usr/share/icons/hicolor/32x32/apps/org.example.filora.png
+usr/share/icons/hicolor/48x48/apps/org.example.filora.png
+usr/share/icons/hicolor/64x64/apps/org.example.filora.png
+usr/share/icons/hicolor/72x72/apps/org.example.filora.png
+usr/share/icons/hicolor/scalable/apps/org.example.filora.svg
+usr/share/metainfo/org.example.filora.metainfo.xml'
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Compares a sorted list of files (on stdin) with the expected one.
+same_files() {
+    LC_ALL=C sort >"$work/actual.txt"
+    printf '%s\n' "$expected" >"$work/expected.txt"
+    diff -u "$work/expected.txt" "$work/actual.txt" || fail "$1 holds other files than expected"
+}
+
+# Runs a validator; it must succeed and print nothing at all.
+quiet() {
+    out=$("$@" 2>&1) || fail "$* failed: $out"
+    [ -z "$out" ] || fail "$* reported: $out"
+}
+
+rm -rf "$work"
+mkdir -p "$work"
+
+case $mode in
+staging)
+    root=$work/root
+    DESTDIR=$root "$cmake" --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
+        { cat "$work/install.log"; fail "cmake --install failed"; }
+    (cd "$root" && find . ! -type d | sed 's|^\./||') | same_files "the staging folder"
+
+    for png in "$root"/usr/share/icons/hicolor/*x*/apps/*.png; do
+        folder=${png%/apps/*}
+        folder=${folder##*/}
+        drawn=$(od -An -tu1 -j16 -N8 "$png" |
+            awk '{ printf "%dx%d", (($1 * 256 + $2) * 256 + $3) * 256 + $4, (($5 * 256 + $6) * 256 + $7) * 256 + $8 }')
+        [ "$drawn" = "$folder" ] || fail "$png is $drawn, not $folder"
+    done
+
+    quiet desktop-file-validate "$root/usr/share/applications/org.example.filora.desktop"
+    # Without the network: the metainfo names no address to check anyway.
+    # --strict fails on infos and warnings; only pedantic hints may remain.
+    appstreamcli validate --no-net --strict "$root/usr/share/metainfo/org.example.filora.metainfo.xml" ||
+        fail "appstreamcli validate"
+    # The tree as a whole: the metainfo's launchable names the installed desktop entry.
+    appstreamcli validate-tree --no-net --strict "$root/usr" || fail "appstreamcli validate-tree"
+    ;;
+package)
+    "$cpack" --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
+        { cat "$work/cpack.log"; fail "cpack failed"; }
+    set -- "$work"/*.deb
+    [ $# -eq 1 ] && [ -f "$1" ] || fail "cpack made no single .deb: $*"
+    deb=$1
+    [ "$(dpkg-deb -f "$deb" Package)" = filora ] || fail "package name $(dpkg-deb -f "$deb" Package)"
+
+    depends=$(dpkg-deb -f "$deb" Depends)
+    echo "Depends: $depends"
+    for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
+        fonts-dejavu-core fonts-liberation2 fonts-noto-ui-core; do
+        printf '%s\n' "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (].*//' | grep -qx "$package" ||
+            fail "Depends lacks $package"
+    done
+
+    dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./||' | same_files "$deb"
+
+    dpkg-deb -x "$deb" "$work/unpacked"
+    readelf -S "$work/unpacked/usr/bin/filora" | grep -q '\.debug_info' && fail "usr/bin/filora is not stripped"
+    readelf -d "$work/unpacked/usr/bin/filora" | grep -Eq 'RPATH|RUNPATH' && fail "usr/bin/filora has a search path"
+    ;;
+*)
+    fail "unknown mode $mode"
+    ;;
+esac
+echo "OK"
