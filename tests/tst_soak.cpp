@@ -21,12 +21,15 @@
 //
 //   FILORA_SOAK_SEED    the seed, a number or "random" (default 1)
 //   FILORA_SOAK_EVENTS  how many events (default 3000)
+// Runs longer than five minutes need QTEST_FUNCTION_TIMEOUT (milliseconds)
+// raised above QtTest's default.
 
 #include "support.h"
 #include "shell/start.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -525,6 +528,18 @@ QString Soak::summary() const
         .arg(kinds.join(QStringLiteral(", ")));
 }
 
+// The resident memory of this process in MiB, from Linux's /proc.
+double residentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    return 0;
+}
+
 }  // namespace
 
 class TestSoak : public QObject {
@@ -550,9 +565,11 @@ void TestSoak::randomEvents()
 
     QElapsedTimer clock;
     clock.start();
+    const double memoryBefore = residentMiB();
     Soak soak(seed, events);
     const QString failure = soak.run();
-    qInfo("soak: %s; %.1f s", qPrintable(soak.summary()), double(clock.elapsed()) / 1000);
+    qInfo("soak: %s; %.1f s; resident memory %.1f MiB before, %.1f MiB after", qPrintable(soak.summary()),
+          double(clock.elapsed()) / 1000, memoryBefore, residentMiB());
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     if (events >= 3000) {
         // A run this long reaches every page and every kind of event.
