@@ -14,7 +14,7 @@
 //   - the main menu's hint line holds the last hover hint;
 //   - a message box was shown for every answer box and About click, over the
 //     page clicked; no fatal error;
-//   - the visible page shows all of its controls, and focus stays on them.
+//   - a page is shown with all of its controls, and the focus stays on them.
 // The message box and the process end only record. When the program has
 // ended, the soak starts it anew with a fresh registry, as a new process
 // would, and goes on.
@@ -184,6 +184,40 @@ struct Model {
     }
 };
 
+// Watches every page as it is shown: its buttons and check boxes must be
+// there and shown with it at that very moment.
+class ShowWatch : public QObject {
+public:
+    ShowWatch() { qApp->installEventFilter(this); }
+    ~ShowWatch() override { qApp->removeEventFilter(this); }
+    QString problem;
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show || !problem.isEmpty())
+            return false;
+        auto* page = qobject_cast<pages::PageWindow*>(watched);
+        if (!page)
+            return false;
+        ++shows;
+        const int number = support::pageNumber(page->objectName());
+        QStringList buttons;
+        for (QPushButton* button : page->findChildren<QPushButton*>())
+            buttons << button->objectName();
+        buttons.sort();
+        QStringList expected = buttonsOf(number);
+        expected.sort();
+        if (buttons != expected || page->findChildren<QCheckBox*>().size() != slotCount(number))
+            problem = page->objectName() + QStringLiteral(" shown without all of its buttons and check boxes");
+        for (QWidget* control : page->findChildren<QWidget*>())
+            if (problem.isEmpty() && !control->isVisibleTo(page))
+                problem = page->objectName() + QStringLiteral(" shown with ") + control->objectName() + QStringLiteral(" hidden");
+        return false;
+    }
+};
+
 enum class Kind { ClickButton, ClickBox, MoveOverControl, MoveBare, Tab, BackTab, Space, Close };
 constexpr std::pair<Kind, int> kWeights[] = {
     {Kind::ClickButton, 20}, {Kind::ClickBox, 26}, {Kind::MoveOverControl, 18}, {Kind::MoveBare, 10},
@@ -224,6 +258,7 @@ private:
     std::array<QPointer<pages::PageWindow>, shell::kPageCount + 1> instances_{};
     QPoint lastPointer_{-1, -1};  // global
     std::deque<QString> recent_;
+    ShowWatch showWatch_;
 
     // What the run went through.
     std::map<Kind, int> kinds_;
@@ -231,7 +266,6 @@ private:
     int starts_ = 0;
     int endsByButton_ = 0;
     int endsByClose_ = 0;
-    int ticksSet_ = 0;
     int mostTicks_ = 0;
 };
 
@@ -396,6 +430,8 @@ QString Soak::step()
 QString Soak::check() const
 {
     const support::Harness& h = *h_;
+    if (!showWatch_.problem.isEmpty())
+        return showWatch_.problem;
     if (!h.box.fatal.isEmpty())
         return QStringLiteral("fatal error reported: ") + h.box.fatal.join(u'|');
 
@@ -498,23 +534,24 @@ QString Soak::restart()
 QString Soak::run()
 {
     startProgram();
-    QString failure = check();
-    for (index_ = 1; failure.isEmpty() && index_ <= events_; ++index_) {
+    QString failure = check();  // event 0: the start
+    while (failure.isEmpty() && index_ < events_) {
+        ++index_;
         failure = step();
         if (failure.isEmpty() && model_.ended)
             failure = restart();
-        if (!failure.isEmpty()) {
-            QString report = QStringLiteral("event %1 of %2, seed %3: %4\nreplay: FILORA_SOAK_SEED=%3 "
-                                             "FILORA_SOAK_EVENTS=%1 tst_soak\nlast events:")
-                                 .arg(index_).arg(events_).arg(seed_).arg(failure);
-            for (const QString& event : recent_)
-                report += QStringLiteral("\n  ") + event;
-            return report;
-        }
     }
-    h_.reset();
-    settle();
-    return {};
+    if (failure.isEmpty()) {
+        h_.reset();
+        settle();
+        return {};
+    }
+    QString report = QStringLiteral("event %1 of %2, seed %3: %4\nreplay: FILORA_SOAK_SEED=%3 "
+                                     "FILORA_SOAK_EVENTS=%1 tst_soak\nlast events:")
+                         .arg(index_).arg(events_).arg(seed_).arg(failure);
+    for (const QString& event : recent_)
+        report += QStringLiteral("\n  ") + event;
+    return report;
 }
 
 QString Soak::summary() const
@@ -523,9 +560,9 @@ QString Soak::summary() const
     for (const auto& [kind, count] : kinds_)
         kinds << QStringLiteral("%1 %2").arg(count).arg(QLatin1String(kKindNames[int(kind)]));
     return QStringLiteral("%1 events on %2 pages in %3 runs (ended %4 times by a button, %5 by closing); "
-                          "at most %6 boxes ticked at once; %7")
-        .arg(events_).arg(seen_.size()).arg(starts_).arg(endsByButton_).arg(endsByClose_).arg(mostTicks_)
-        .arg(kinds.join(QStringLiteral(", ")));
+                          "%6 pages shown; at most %7 boxes ticked at once; %8")
+        .arg(events_).arg(seen_.size()).arg(starts_).arg(endsByButton_).arg(endsByClose_).arg(showWatch_.shows)
+        .arg(mostTicks_).arg(kinds.join(QStringLiteral(", ")));
 }
 
 // The resident memory of this process in MiB, from Linux's /proc.
