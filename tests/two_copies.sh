@@ -6,9 +6,14 @@
 # still up after the second has ended.
 #
 #   two_copies.sh FILORA
+# Every wait ends after FILORA_TEST_WAIT seconds (20 by default; valgrind
+# needs more). FILORA_LAUNCHER, when set, is the command that starts the
+# program (tools/valgrind.sh sets it to valgrind).
 set -euo pipefail
 
 filora="$1"
+limit="${FILORA_TEST_WAIT:-20}"
+read -r -a launcher <<<"${FILORA_LAUNCHER:-}"
 work="$(mktemp -d)"
 pids=()
 cleanup() {
@@ -31,12 +36,12 @@ fail() {
 mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
-read -r -t 20 display <"$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+read -r -t "$limit" display <"$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
 
-# The visible window of a process, once it is there (at most 20 s).
+# The visible window of a process, once it is there.
 window_of() {
-    timeout 20 xdotool search --sync --onlyvisible --pid "$1" 2>/dev/null | head -n 1
+    timeout "$limit" xdotool search --sync --onlyvisible --pid "$1" 2>/dev/null | head -n 1
 }
 
 # Clicks the main menu's exit button "خروج" (Command2, its middle at 4327 x
@@ -47,19 +52,19 @@ click_exit() {
     # (The server takes the move and the click in order; --sync would wait
     # forever when the pointer is already there.)
     xdotool mousemove --window "$window" $((WIDTH * 4327 / 6690)) $((HEIGHT * 5527 / 6405)) click 1
-    timeout 20 tail --pid="$pid" -f /dev/null || fail "copy $pid did not end after its exit button"
+    timeout "$limit" tail --pid="$pid" -f /dev/null || fail "copy $pid did not end after its exit button"
     local status=0
     wait "$pid" || status=$?
     [[ "$status" -eq 0 ]] || fail "copy $pid ended with status $status"
 }
 
-"$filora" >"$work/copy1.out" 2>&1 &
+"${launcher[@]}" "$filora" >"$work/copy1.out" 2>&1 &
 one=$!
 pids+=("$one")
 first="$(window_of "$one")"
 [[ -n "$first" ]] || fail "the first copy shows no window"
 
-"$filora" >"$work/copy2.out" 2>&1 &
+"${launcher[@]}" "$filora" >"$work/copy2.out" 2>&1 &
 two=$!
 pids+=("$two")
 second="$(window_of "$two")"
