@@ -19,9 +19,9 @@ namespace pages {
 
 namespace {
 
-// A button caption is plain text: an ampersand is shown, never taken as the
-// marker of an access key.
-QString buttonText(std::u16string_view caption)
+// The caption of a button, a check box or a frame is plain text: an
+// ampersand is shown, never taken as the marker of an access key.
+QString withoutAccessKey(std::u16string_view caption)
 {
     QString t = text(caption);
     t.replace(QLatin1Char('&'), QLatin1String("&&"));
@@ -48,18 +48,18 @@ QWidget* createControl(const Control& c, QWidget* parent, int dpi)
     }
     case Kind::Frame: {
         auto* frame = new Frame(c.back, c.fore, c.rtl, parent);
-        frame->setTitle(text(c.caption));
+        frame->setTitle(withoutAccessKey(c.caption));
         widget = frame;
         break;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(buttonText(c.caption), parent);
+        auto* button = new QPushButton(withoutAccessKey(c.caption), parent);
         button->setAutoDefault(false);
         widget = button;
         break;
     }
     case Kind::CheckBox: {
-        auto* box = new QCheckBox(buttonText(c.caption), parent);
+        auto* box = new QCheckBox(withoutAccessKey(c.caption), parent);
         // The tick box stands at the left whatever the caption's script.
         box->setLayoutDirection(Qt::LeftToRight);
         QPalette palette = box->palette();
@@ -90,6 +90,13 @@ QWidget* createControl(const Control& c, QWidget* parent, int dpi)
 QString text(std::u16string_view caption)
 {
     return QString::fromUtf16(caption.data(), qsizetype(caption.size()));
+}
+
+QString windowTitleText(const QString& title)
+{
+    QString t = title;
+    t.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    return t;
 }
 
 QString controlObjectName(std::string_view name, int index)
@@ -124,7 +131,7 @@ PageWindow* buildPage(const Page& page)
     window->setObjectName(QString::fromLatin1(page.name.data(), qsizetype(page.name.size())));
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    window->setWindowTitle(text(page.title));
+    window->setWindowTitle(windowTitleText(text(page.title)));
     window->setWindowIcon(pageIcon());
     window->resize(twipsToPixels(page.clientWidth, dpi), twipsToPixels(page.clientHeight, dpi));
 

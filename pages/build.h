@@ -27,6 +27,10 @@ QWidget* findControl(const QWidget* page, std::string_view name, int index = kNo
 // The caption as a QString, exactly as stored.
 QString text(std::u16string_view caption);
 
+// A window title as a window must be given it to show it as it stands:
+// "[*]" would otherwise stand for the mark of a modified document.
+QString windowTitleText(const QString& title);
+
 // The icon every page shows in its title bar and in the task bar.
 const QIcon& pageIcon();
 

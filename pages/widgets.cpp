@@ -142,10 +142,17 @@ Frame::Frame(Colour back, Colour fore, bool rightToLeft, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QString Frame::caption() const
+{
+    QString shown = title();
+    shown.replace(QLatin1String("&&"), QLatin1String("&"));
+    return shown;
+}
+
 QRect Frame::captionRect() const
 {
     const QFontMetrics metrics(font());
-    const int textWidth = metrics.horizontalAdvance(title());
+    const int textWidth = metrics.horizontalAdvance(caption());
     const int x = rightToLeft_ ? width() - kCaptionInset - textWidth : kCaptionInset;
     return QRect(x, 0, textWidth, metrics.height());
 }
@@ -183,7 +190,7 @@ void Frame::paintEvent(QPaintEvent*)
         option.setAlignment(Qt::AlignAbsolute | (rightToLeft_ ? Qt::AlignRight : Qt::AlignLeft));
         option.setWrapMode(QTextOption::NoWrap);
         captionLayout_.setCacheEnabled(true);
-        captionLayout_.setText(laidTitle_);
+        captionLayout_.setText(Frame::caption());
         captionLayout_.setFont(laidFont_);
         captionLayout_.setTextOption(option);
         captionLayout_.beginLayout();

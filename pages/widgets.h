@@ -83,6 +83,9 @@ public:
 
     Colour back() const { return back_; }
     Colour fore() const { return fore_; }
+    // The caption as shown: the title holds each ampersand doubled, so that
+    // none marks an access key.
+    QString caption() const;
     // The caption's rectangle in the frame's coordinates.
     QRect captionRect() const;
 

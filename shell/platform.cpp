@@ -2,6 +2,8 @@
 
 #include "shell/app.h"
 
+#include "pages/build.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QIcon>
@@ -20,7 +22,8 @@ class QtMessageBox final : public MessageBox {
 public:
     void show(QWidget* over, const QString& prompt, const QString& title) override
     {
-        QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, over ? over->window() : nullptr);
+        QMessageBox box(QMessageBox::NoIcon, pages::windowTitleText(title), prompt, QMessageBox::Ok,
+                        over ? over->window() : nullptr);
         box.setTextFormat(Qt::PlainText);
         box.setWindowModality(Qt::ApplicationModal);
         // Right-aligned text in a box that is not mirrored.

@@ -5,6 +5,7 @@
 #include "shell/start.h"
 
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <stdexcept>
@@ -31,20 +32,27 @@ protected:
     }
 };
 
-// Windows that fail to show one page, as a broken window system would.
+// Windows that fail to show (or to hide) one page, as a broken window system
+// would.
 class FailingWindows final : public shell::Windows {
 public:
-    explicit FailingWindows(QString failing) : failing_(std::move(failing)) {}
+    explicit FailingWindows(QString failing, bool onHide = false) : failing_(std::move(failing)), onHide_(onHide) {}
     void show(QWidget* page) override
     {
-        if (page->objectName() == failing_)
+        if (!onHide_ && page->objectName() == failing_)
             throw shell::WindowSystemError("cannot map the window");
         shell::platformWindows().show(page);
     }
-    void hide(QWidget* page) override { shell::platformWindows().hide(page); }
+    void hide(QWidget* page) override
+    {
+        if (onHide_ && page->objectName() == failing_)
+            throw shell::WindowSystemError("cannot unmap the window");
+        shell::platformWindows().hide(page);
+    }
 
 private:
     QString failing_;
+    bool onHide_;
 };
 
 }  // namespace
@@ -65,7 +73,9 @@ private slots:
     void exitClosesEveryPage();
     void closingTheVisiblePageEndsTheProgram();
     void closedPageIsBuiltAfresh();
+    void failedShowIsFatalAndKeepsTheCurrentPage_data();
     void failedShowIsFatalAndKeepsTheCurrentPage();
+    void failedShowEndsTheProcessWithStatus1();
     void failedCreationIsFatal();
     void pageNames_data();
     void pageNames();
@@ -291,18 +301,69 @@ void TestShell::closedPageIsBuiltAfresh()
     QVERIFY(!support::control(rebuilt, "Check4")->isChecked());
 }
 
+void TestShell::failedShowIsFatalAndKeepsTheCurrentPage_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<bool>("targetBuilt");  // the target page exists already
+    QTest::addColumn<bool>("onHide");       // the hide fails, not the show
+    QTest::newRow("main menu") << 1 << "Command1" << 24 << false << false;
+    QTest::newRow("quiz page") << 3 << "Command2" << 4 << false << false;
+    QTest::newRow("interlude") << 25 << "Command3" << 7 << false << false;
+    QTest::newRow("back to a built page") << 23 << "Command2" << 1 << true << false;
+    QTest::newRow("failed hide") << 9 << "Command1" << 8 << false << true;
+}
+
 void TestShell::failedShowIsFatalAndKeepsTheCurrentPage()
 {
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(int, target);
+    QFETCH(bool, targetBuilt);
+    QFETCH(bool, onHide);
     support::RecordingBox box;
     support::RecordingEnd end;
-    FailingWindows windows(QStringLiteral("Form24"));
+    FailingWindows windows(QStringLiteral("Form%1").arg(onHide ? page : target), onHide);
     shell::App app(box, end, windows);
-    pages::PageWindow* menu = app.lookUp(1);
-    windows.show(menu);
-    support::click(menu, "Command1");
+    if (targetBuilt)
+        app.lookUp(target);
+    pages::PageWindow* current = app.lookUp(page);
+    shell::platformWindows().show(current);
+    support::click(current, qPrintable(button));
     QCOMPARE(box.fatal.size(), 1);
     QCOMPARE(end.statuses, QList<int>{1});
-    QVERIFY(menu->isVisible());  // the hide after the failed show is not done
+    QVERIFY(current->isVisible());  // after a failed show the hide is not done
+    QCOMPARE(app.existing(target) && app.existing(target)->isVisible(), onHide);
+}
+
+// The real fatal box and the real end: the box names the failure while the
+// page stays visible beneath it, and the event loop ends with status 1.
+void TestShell::failedShowEndsTheProcessWithStatus1()
+{
+    FailingWindows windows(QStringLiteral("Form2"));
+    shell::App app(shell::platformMessageBox(), shell::platformProcessEnd(), windows);
+    pages::PageWindow* menu = app.lookUp(1);
+    shell::platformWindows().show(menu);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+
+    bool inspected = false;
+    bool menuVisibleBeneath = false;
+    QString told;
+    QTimer::singleShot(0, menu, [&] {
+        support::inspectNextModalBox(this, inspected, [&](QMessageBox* box) {
+            told = box->text();
+            menuVisibleBeneath = menu->isVisible();
+            box->accept();
+        });
+        support::click(menu, "w");
+    });
+    const int status = QApplication::exec();
+    QCOMPARE(status, 1);
+    QVERIFY(inspected);
+    QCOMPARE(told, QStringLiteral("cannot map the window"));
+    QVERIFY(menuVisibleBeneath);
+    QVERIFY(menu->isVisible());
 }
 
 void TestShell::failedCreationIsFatal()

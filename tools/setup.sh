@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs to build, run and be tested
 # (only those missing), then configures and builds it incrementally in build/.
+#
+#   tools/setup.sh --packages-only [PACKAGE...]
+# installs only the packages, and the named extra ones (tools/valgrind.sh
+# adds valgrind this way), without building.
 set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -9,9 +13,9 @@ packages=(
     g++ make cmake pkg-config
     qt6-base-dev libxkbcommon-dev   # Qt Widgets, Qt Test, the offscreen platform
     libbenchmark-dev                # the benchmarks in bench/
-    xvfb xauth                      # a real X server for start-up and end-to-end runs
+    xvfb xauth                      # a real X server: start-up, two copies side by side, end to end
     dbus-daemon at-spi2-core        # a private session bus and the accessibility bus
-    python3-pyatspi xdotool         # the end-to-end test: a screen reader's view, a real pointer
+    python3-pyatspi xdotool         # a screen reader's view and a real pointer and clicks under Xvfb
     fonts-dejavu-core               # the default 8-point face, with Arabic glyphs
     fonts-liberation2               # the metric match for "Arial"
     fonts-noto-ui-core              # Noto Naskh Arabic UI: the Arabic behind it
@@ -19,6 +23,13 @@ packages=(
     appstream                       # appstreamcli, for the installed AppStream metainfo
     dpkg-dev file                   # dpkg-shlibdeps and file: the Debian package's library dependencies
 )
+
+build=yes
+if [[ "${1:-}" == --packages-only ]]; then
+    build=no
+    shift
+    packages+=("$@")
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -36,6 +47,10 @@ if ((${#missing[@]} > 0)); then
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -q </dev/null
     "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+if [[ "$build" == no ]]; then
+    exit 0
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Every test under AddressSanitizer with LeakSanitizer and
+# UndefinedBehaviorSanitizer: installs what is missing, configures and builds
+# build-san/ with FILORA_SANITIZE=ON (no benchmarks) and runs every test
+# there through CTest. The first report of any sanitizer fails its test.
+# Extra arguments go to ctest, e.g. tools/sanitize.sh -R tst_soak.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+tools/setup.sh --packages-only
+cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILORA_SANITIZE=ON >/dev/null
+cmake --build build-san --parallel "$(nproc)"
+ctest --test-dir build-san --output-on-failure --parallel "$(nproc)" "$@"
