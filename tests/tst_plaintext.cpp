@@ -5,6 +5,7 @@
 #include "support.h"
 #include "shell/start.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -43,6 +44,12 @@ int accessKeyOf(const QString& text)
         ++i;
     }
     return 0;
+}
+
+QString accessibleName(QObject* object)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("(no interface)");
 }
 
 }  // namespace
@@ -113,6 +120,11 @@ void TestPlainText::pageShowsTextsAsTheyStand()
         QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 
+    // A screen reader reads each text as it stands too.
+    for (QObject* named : std::initializer_list<QObject*>{page.get(), button, box, frame,
+                                                           pages::findControl(page.get(), "Label1")})
+        QCOMPARE(accessibleName(named), text);
+
     page->show();
     QVERIFY(QTest::qWaitForWindowActive(page.get()));
     QCOMPARE(page->windowHandle()->title(), text);
@@ -146,6 +158,8 @@ void TestPlainText::messageBoxShowsTextsAsTheyStand()
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QVERIFY(box->windowHandle());
         QCOMPARE(box->windowHandle()->title(), text);
+        QCOMPARE(accessibleName(box), text);
+        QCOMPARE(accessibleName(label), text);
     });
     shell::platformMessageBox().show(nullptr, text, text);
     QVERIFY(inspected);

@@ -109,6 +109,9 @@ class Program:
         self.output = tempfile.TemporaryFile()
         self.process = subprocess.Popen([executable], env=env, stdout=self.output,
                                         stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
+        self.app = None
+
+    def attach(self):
         self.app = wait_for("the program on the accessibility bus", self._find_app)
 
     def _find_app(self):
@@ -217,6 +220,7 @@ def main():
     started = time.monotonic()
     program = Program(executable)
     try:
+        program.attach()
         window = page_window(program, "Form1", expected)
         print(f"Form1 shown with its title {expected['Form1']['title']!r}; "
               f"{read_hints(window, expected)} hints read")
