@@ -14,6 +14,7 @@ Usage: atspi_tour.py FILORA EXPECTED.json
 
 import json
 import os
+import shlex
 import subprocess
 import sys
 import tempfile
@@ -25,7 +26,8 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-WAIT = 30.0  # seconds for anything the program should do at once
+# Seconds for anything the program should do at once (more under valgrind).
+WAIT = float(os.environ.get("FILORA_TEST_WAIT", "30"))
 CALL_TIMEOUT_MS = 10000
 
 # The page each button leads to along the tour, and the button to press.
@@ -107,7 +109,9 @@ class Program:
     def __init__(self, executable):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.output = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([executable], env=env, stdout=self.output,
+        # FILORA_LAUNCHER, when set, starts the program (tools/valgrind.sh).
+        launcher = shlex.split(os.environ.get("FILORA_LAUNCHER", ""))
+        self.process = subprocess.Popen(launcher + [executable], env=env, stdout=self.output,
                                         stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
         self.app = None
 

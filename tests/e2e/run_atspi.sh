@@ -29,5 +29,5 @@ export DISPLAY=":$display"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
 bus_pid=$!
 
-"$describe" >"$work/expected.json"
+${FILORA_LAUNCHER:-} "$describe" >"$work/expected.json"
 /usr/bin/python3 "$here/atspi_tour.py" "$filora" "$work/expected.json"
