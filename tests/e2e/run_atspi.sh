@@ -25,6 +25,13 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" 2>"$w
 x_pid=$!
 display=$(timeout 30 head -n 1 "$work/displayfd") || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$display"
+# The server must answer before anything relies on it.
+tries=0
+until xdotool getdisplaygeometry >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ "$tries" -le 100 ] || { echo "Xvfb on $DISPLAY does not answer:"; cat "$work/xvfb.log"; exit 1; }
+    sleep 0.1
+done
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
 bus_pid=$!
