@@ -33,8 +33,10 @@ fail() {
 }
 
 # A private X server; it writes its display number once it accepts clients.
+# It must not reset when its last client goes: while it resets it refuses new
+# ones.
 mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 read -r -t "$limit" display <"$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$display" QT_QPA_PLATFORM=xcb

@@ -20,8 +20,10 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display and writes its number once it accepts clients.
+# It must not reset when its last client goes (the check below, the
+# accessibility bus launcher): while it resets it refuses new ones.
 mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/displayfd" 2>"$work/xvfb.log" &
 x_pid=$!
 display=$(timeout 30 head -n 1 "$work/displayfd") || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$display"
