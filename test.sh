@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Filora contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test through CTest.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"

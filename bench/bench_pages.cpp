@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Building and navigating pages, on whatever platform QT_QPA_PLATFORM names
 // (offscreen when unset). Every case times only its own work (manual time);
 // setting up and tearing down the registry is left out. Each case's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the start-up and memory harnesses as separate processes, alternating
 // program and baseline run by run, and summarises them. The platform is the
 // one the environment names (QT_QPA_PLATFORM, DISPLAY); startup.sh and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ends a start-up harness right after the first paint of a window: an
 // application-wide filter notices the window's paint event, and once that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Small measuring helpers shared by the benchmark executables: the monotonic
 // clock, the resident-memory figures of /proc/self/status, the heap in use,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Filora contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the performance measurements on Qt's offscreen platform and under a
 # private Xvfb server, from a configured and built tree (build/ unless
 # BUILD_DIR says otherwise). See BENCHMARKS.md.

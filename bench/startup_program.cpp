@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own start-up, exactly as its main runs it, ended right after
 // the main menu's first paint. Run by bench_driver; see BENCHMARKS.md.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A second, informative baseline for start-up: the bare window with one line
 // of Arabic in Qt's default font, so that the cost every Qt program pays
 // for its first text (reading the font configuration, loading a face,

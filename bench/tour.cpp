@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Memory over full tours: starts as the program does, then visits every page
 // in turn (each shown and painted, the one before hidden), and after each
 // tour prints the peak and current resident memory and the heap in use.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The opening, interlude and closing pages: text and buttons, no state.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The texts of the opening, interlude and closing pages.
 //
 // Every character is kept as the page shows it: leading and trailing

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The descriptions of the main menu and of the opening, interlude and closing
 // pages. The quiz pages are described by their layout (quiz_layout.h) and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The page description model: constant tables that describe every window and
 // control of the program. Positions and sizes are in twips (1440 to the inch);

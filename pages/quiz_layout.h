@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The stored layout of the 21 quiz pages: the window, the bottom row, the
 // section heading and, slot by slot in stored order, the frame, the question

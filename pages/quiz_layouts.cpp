@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "pages/quiz_layout.h"
 
 // The stored layout of every quiz page. Frames stand at left 120 with width

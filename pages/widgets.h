@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The widgets that draw the stored controls: the page window, the opaque
 // label and the frame. Push buttons and check boxes are Qt's own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Texts of the firsts section: 62 questions about firsts on the pages Form7
 // to Form14, one row per slot in section order: slot title, question, answer
 // and answer-box title. Blanks and kashida are part of the texts and are shown

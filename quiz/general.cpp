@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Texts of the general-questions section: 62 slots on the pages Form15 (6 slots)
 // and Form16 .. Form22 (8 slots each), one row per slot, top to bottom.
 // Columns: slot title, question, answer (prompt of the answer box), box title.

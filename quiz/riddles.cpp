@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The riddles section: 35 riddles on the pages Form2 to Form6, seven a page.
 // Every text is shown exactly as it stands here; blanks at the ends, doubled
 // blanks and the kashida elongation are part of the text.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The texts of the three quiz sections: one row per slot, in section order
 // (slot 1 of the section first). Every text is used exactly as it stands here:

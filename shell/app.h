@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The running program: the page registry, navigate and end program, and the
 // binding of event handlers to the controls of a page.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main menu Form1: the four ways into the tour, the exit button, the
 // About box and the hover hints in the hint line Label2.

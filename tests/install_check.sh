@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Filora contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program, checked without a display.
 #
 #   install_check.sh staging BUILD_DIR WORK_DIR

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader reads: window titles, every caption, every answer box
 // with its slot, check states, and the message boxes as alerts.
 

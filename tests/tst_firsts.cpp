@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shape checks of the firsts section table: the exact slot titles and fixed rows,
 // the counts of blanks, kashida and question marks over all 62 slots, the length
 // ranges, and the character repertoire of code page 1256.

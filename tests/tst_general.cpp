@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shape checks of the general-questions table: the counts over the section,
 // the per-slot lengths, blanks and characters, the slot titles and the rows
 // whose texts are fixed word for word.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The opening, interlude and closing pages: the button that has the focus
 // when a page first appears, and what Space does there.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shape checks for the texts of the opening, interlude and closing pages.
 
 #include <QtTest>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program without a mouse: the whole tour, every answer and the exit with
 // Tab, Shift+Tab and Space alone, and a focus mark that shows on every page.
 

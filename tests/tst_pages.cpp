@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page description model and the look of the pages: the window of every
 // page, every slot frame of the quiz pages, their bottom rows and section
 // headings, the controls of the main menu and of the information pages, the

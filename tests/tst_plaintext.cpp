@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Captions, answers and titles are plain text everywhere: a text that looks
 // like markup, an access key, a placeholder or an argument is shown as it
 // stands, on a page built from a description and in the real message box.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shape checks of the riddles table: slot titles, the fixed riddles, text
 // lengths, the counted rules and the code page 1256 repertoire.
 

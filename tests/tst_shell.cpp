@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shell: the page registry, navigate, end program, closing a page
 // through the window system, and failures of the window system.
 

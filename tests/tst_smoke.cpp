@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's library starts, builds the main menu and shows it.
 
 #include "pages/widgets.h"

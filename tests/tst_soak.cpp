@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A random-event soak. Thousands of user actions, chosen at random from a
 // seed, go through the window system to the real pages: clicks on every
 // button and check box of the visible page, pointer moves over controls and

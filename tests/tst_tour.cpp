@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole tour, from the main menu through the three sections to the
 // closing page and back, ticking a box on every quiz page and finding every
 // tick again on the way back.

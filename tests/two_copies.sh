@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Filora contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two copies of the program side by side on one X display (a private Xvfb),
 # with the same runtime folder: the second starts while the first shows its
 # main menu, both show their main menu and stay up, neither prints anything,

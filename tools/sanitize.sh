@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Filora contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every test under AddressSanitizer with LeakSanitizer and
 # UndefinedBehaviorSanitizer: installs what is missing, configures and builds
 # build-san/ with FILORA_SANITIZE=ON (no benchmarks) and runs every test

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Filora contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs to build, run and be tested
 # (only those missing), then configures and builds it incrementally in build/.
 #

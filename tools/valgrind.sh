@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Filora contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every test once under valgrind memcheck (a few minutes; not part of CI). Installs
 # valgrind when it is missing, configures and builds build-valgrind/ (no
 # sanitizers, no benchmarks, long time-outs), then

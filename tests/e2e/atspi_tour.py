@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Filora contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The whole program as a screen reader user meets it, through AT-SPI.
 
 Starts the real executable, finds its windows by their titles, presses its

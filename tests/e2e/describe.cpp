@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes, as JSON on standard output, what the end-to-end test expects to
 // find through assistive technology: every page's title, label captions and
 // buttons, every answer box with its description, prompt and title, and the

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Filora contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the end-to-end test in a session of its own: a private D-Bus session
 # bus, an Xvfb server and the AT-SPI bus, all ended with the test.
 # Usage: run_atspi.sh FILORA DESCRIBE

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the program's icon: an orange sunset sky over a light-cyan band that
 // carries the program's name in purple Arabic lettering. The artwork is laid
 // out on a 72 × 72 grid, the size of the window icon, and is drawn at any size.

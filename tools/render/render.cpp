@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Filora contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds every page on the offscreen platform and writes one PNG per page,
 // named after the page (Form1.png .. Form26.png), into the folder given.
 // Usage: filora-render FOLDER
