@@ -247,22 +247,38 @@ def windows_of(pid):
 def check_compositor_log(path, expected):
     """What weston saw of the program's windows (its "proto" log scope).
 
-    Every toplevel carries the app id; the pages come and go in tour order
-    with their exact titles, each shown before the one before it is hidden;
-    every answer box is the child of the page it was opened on.
+    Every toplevel carries the app id and is drawn at the output's scale; the
+    pages come and go in tour order with their exact titles, each shown before
+    the one before it is hidden; every answer box is the child of the page it
+    was opened on.
     """
-    pattern = re.compile(r"client (\S+) rq (?:xdg_surface@\d+\.get_toplevel\(new id xdg_toplevel@(\d+)\)"
-                         r"|xdg_toplevel@(\d+)\.(set_title|set_app_id|set_parent|destroy)\((.*)\))$")
-    toplevels, pages, boxes, app_ids = {}, [], 0, set()
+    pattern = re.compile(r"client (\S+) rq (?:xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)"
+                         r"|xdg_toplevel@(\d+)\.(set_title|set_app_id|set_parent|destroy)\((.*)\)"
+                         r"|xdg_wm_base@\d+\.get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)"
+                         r"|wl_surface@(\d+)\.set_buffer_scale\((\d+)\))$")
+    scale = os.environ.get("FILORA_E2E_SCALE", "1")
+    surfaces, unscaled = {}, set()  # xdg_surface to wl_surface; toplevel surfaces still without a scale
+    toplevels, pages, boxes, app_ids, program = {}, [], 0, set(), None
     page, page_shown = None, False  # the toplevel of the page shown last
     with open(path, encoding="utf-8", errors="replace") as log:
         for line in log:
             found = pattern.search(line.rstrip("\n"))
             if not found:
                 continue
-            _, created, object_id, request, argument = found.groups()
-            if created:
+            client, xdg_surface, created, object_id, request, argument, new_surface, wl_surface, scaled, factor = \
+                found.groups()
+            program = program or (client if new_surface else None)
+            if client != program:
+                continue  # weston's own shell
+            if new_surface:
+                surfaces[new_surface] = wl_surface
+            elif scaled:
+                if factor != scale:
+                    raise Failure(f"a window is drawn at scale {factor}, not {scale}")
+                unscaled.discard(scaled)
+            elif created:
                 toplevels[created] = None  # its parent
+                unscaled.add(surfaces[xdg_surface])
             elif request == "set_parent" and argument != "nil":
                 toplevels[object_id] = argument.removeprefix("xdg_toplevel@")
             elif request == "set_app_id":
@@ -279,6 +295,8 @@ def check_compositor_log(path, expected):
             elif request == "destroy":
                 del toplevels[object_id]
                 page_shown = page_shown and object_id != page
+    if unscaled:
+        raise Failure(f"{len(unscaled)} windows are drawn at scale 1, not {scale}")
     want = [expected[p]["title"] for p, _ in TOUR] + [expected["Form1"]["title"]]
     if pages != want:
         raise Failure(f"weston saw the pages titled {pages}, not {want}")

@@ -31,8 +31,11 @@ runtime="$work/runtime"
 mkdir -m 0700 "$runtime"
 export XDG_RUNTIME_DIR="$runtime"
 export WAYLAND_DISPLAY=filora-test
+# At an output scale of 2, as on a high-resolution screen: the program must
+# draw at double resolution, not be scaled up by weston.
+export FILORA_E2E_SCALE=2
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --no-config --idle-time=0 \
-    --width=1280 --height=1024 --log="$work/weston.log" --logger-scopes=log,proto >/dev/null 2>&1 &
+    --width=1280 --height=1024 --scale="$FILORA_E2E_SCALE" --log="$work/weston.log" --logger-scopes=log,proto >/dev/null 2>&1 &
 weston_pid=$!
 # Weston creates its socket once it is set up; clients that connect then are
 # served as soon as its event loop runs.
