@@ -6,15 +6,16 @@
 Starts the real executable, finds its windows by their titles, presses its
 buttons by their names, walks the tour through all 26 pages and back to the
 main menu, presses every answer check box and reads the answer box, reads
-the main menu's hint line after moving the real pointer (xdotool), and ends
-with "خروج", which must end the process with status 0 and leave no window.
+the main menu's hint line after moving the real pointer (xdotool), goes
+through one page with the keyboard (xdotool), and ends with "خروج", which
+must end the process with status 0 and leave no window.
 
 Every wait is on a condition, bounded by a timeout.
 
 With FILORA_E2E_PLATFORM=wayland the program runs as a Wayland client
-(run_wayland.sh). No pointer can be moved and no X window found there
-(xdotool works on X11 only), so the hint line and the window checks stay in
-the X11 run.
+(run_wayland.sh). No pointer can be moved, no key sent and no X window found
+there (xdotool works on X11 only), so the hint line, the keys and the window
+checks stay in the X11 run; instead it checks what weston saw of the windows.
 
 Usage: atspi_tour.py FILORA EXPECTED.json
 """
@@ -224,18 +225,48 @@ def read_hints(window, expected):
     return len(targets)
 
 
-def keyboard_reachable(page, window):
-    """Every button and answer box of the page takes the focus.
+def focused(node):
+    node.clear_cache()
+    return node.get_state_set().contains(Atspi.StateType.FOCUSED)
 
-    Where no key can be sent (Wayland), this is as far as the keyboard path
-    goes: the focus itself shows only in an active window.
+
+def keyboard_path(program, page, window):
+    """The page without a pointer.
+
+    Every button and answer box takes the focus. On X11 the real keys follow:
+    Tab visits each of them once in a round, Space on an answer box shows its
+    answer box, Return closes that and the focus is back on the answer box.
+    No key can be sent on Wayland (xdotool works on X11 only) and the focus
+    shows only in an active window, which the headless weston makes of none.
     """
     controls = of_role(window, Atspi.Role.PUSH_BUTTON) + of_role(window, Atspi.Role.CHECK_BOX)
     for control in controls:
         if not control.get_state_set().contains(Atspi.StateType.FOCUSABLE) or \
                 not Atspi.Component.grab_focus(control):
             raise Failure(f"{page}: {control.get_name()!r} does not take the focus")
-    return len(controls)
+    if WAYLAND:
+        return f"{len(controls)} controls take the focus"
+
+    def key(name):
+        subprocess.run(["xdotool", "key", name], check=True, timeout=WAIT)
+
+    def focus_moved_from(previous):
+        return lambda: [i for i, c in enumerate(controls) if i != previous and focused(c)]
+
+    last = len(controls) - 1  # an answer box, which has the focus now
+    wait_for(f"{page}: the focus on the last answer box", lambda: focused(controls[last]))
+    visited = []
+    for _ in controls:
+        key("Tab")
+        visited += wait_for(f"{page}: the focus to move on Tab", focus_moved_from(visited[-1] if visited else last))
+    if sorted(visited) != list(range(len(controls))) or visited[-1] != last:
+        raise Failure(f"{page}: a round of Tab visits the controls {visited}")
+    key("space")
+    wait_for(f"{page}: the answer box on Space", lambda: program.windows(Atspi.Role.ALERT))
+    key("Return")
+    wait_for(f"{page}: the answer box to close on Return", lambda: not program.windows(Atspi.Role.ALERT))
+    wait_for(f"{page}: the focus back on the answer box", lambda: active(window) and focused(controls[last]))
+    return f"Tab reaches all {len(controls)} controls, Space shows an answer and Return closes it"
 
 
 def windows_of(pid):
@@ -320,12 +351,12 @@ def main():
         answers = 0
         for page, button in TOUR:
             window = page_window(program, page, expected)
-            if WAYLAND and page == "Form2":
-                print(f"{page}: {keyboard_reachable(page, window)} controls take the focus")
             if expected[page]["boxes"]:
                 count = read_answers(program, page, window, expected)
                 answers += count
                 print(f"{page}: {count} answers read")
+            if page == "Form2":
+                print(f"{page}: {keyboard_path(program, page, window)}")
             press_button(window, expected[page]["buttons"][button])
         window = page_window(program, "Form1", expected)
         print(f"back at Form1 after {len(TOUR)} pages; {answers} answers read in all")
