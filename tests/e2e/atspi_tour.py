@@ -279,9 +279,9 @@ def check_compositor_log(path, expected):
     """What weston saw of the program's windows (its "proto" log scope).
 
     Every toplevel carries the app id and is drawn at the output's scale; the
-    pages come and go in tour order with their exact titles, each shown before
-    the one before it is hidden; every answer box is the child of the page it
-    was opened on.
+    pages come and go in tour order with their exact titles, each asked for
+    before the one before it is hidden; every answer box is the child of the
+    page it was opened on.
     """
     pattern = re.compile(r"client (\S+) rq (?:xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)"
                          r"|xdg_toplevel@(\d+)\.(set_title|set_app_id|set_parent|destroy)\((.*)\)"
@@ -317,7 +317,7 @@ def check_compositor_log(path, expected):
             elif request == "set_title" and toplevels[object_id] is None:
                 pages.append(argument[1:-1])
                 if page is not None and not page_shown:
-                    raise Failure(f"the page {pages[-1]!r} was shown after the one before it was hidden")
+                    raise Failure(f"the page {pages[-1]!r} was asked for after the one before it was hidden")
                 page, page_shown = object_id, True
             elif request == "set_title":
                 if toplevels[object_id] != page or not page_shown:
