@@ -321,7 +321,7 @@ def check_compositor_log(path, expected):
                 page, page_shown = object_id, True
             elif request == "set_title":
                 if toplevels[object_id] != page or not page_shown:
-                    raise Failure(f"an answer box on {pages[-1]!r} is not the child of its page")
+                    raise Failure(f"an answer box after the pages {pages} is not the child of the page shown")
                 boxes += 1
             elif request == "destroy":
                 del toplevels[object_id]
