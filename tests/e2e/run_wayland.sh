@@ -25,6 +25,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
 
 unset DISPLAY
 runtime="$work/runtime"
