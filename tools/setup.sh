@@ -14,6 +14,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 packages=(
     g++ make cmake pkg-config
     qt6-base-dev libxkbcommon-dev   # Qt Widgets, Qt Test, the offscreen platform
+    qt6-wayland                     # to run: Qt's Wayland platform, native on Wayland desktops
+    weston                          # tests only: a headless Wayland compositor for the Wayland end to end
     libbenchmark-dev                # the benchmarks in bench/
     xvfb xauth                      # a real X server: start-up, two copies side by side, end to end
     dbus-daemon at-spi2-core        # a private session bus and the accessibility bus

@@ -6,16 +6,23 @@
 Starts the real executable, finds its windows by their titles, presses its
 buttons by their names, walks the tour through all 26 pages and back to the
 main menu, presses every answer check box and reads the answer box, reads
-the main menu's hint line after moving the real pointer (xdotool), and ends
-with "خروج", which must end the process with status 0 and leave no window.
+the main menu's hint line after moving the real pointer (xdotool), goes
+through one page with the keyboard (xdotool), and ends with "خروج", which
+must end the process with status 0 and leave no window.
 
 Every wait is on a condition, bounded by a timeout.
+
+With FILORA_E2E_PLATFORM=wayland the program runs as a Wayland client
+(run_wayland.sh). No pointer can be moved, no key sent and no X window found
+there (xdotool works on X11 only), so the hint line, the keys and the window
+checks stay in the X11 run; instead it checks what weston saw of the windows.
 
 Usage: atspi_tour.py FILORA EXPECTED.json
 """
 
 import json
 import os
+import re
 import shlex
 import subprocess
 import sys
@@ -31,6 +38,7 @@ from gi.repository import Atspi, GLib  # noqa: E402
 # Seconds for anything the program should do at once (more under valgrind).
 WAIT = float(os.environ.get("FILORA_TEST_WAIT", "30"))
 CALL_TIMEOUT_MS = 10000
+WAYLAND = os.environ.get("FILORA_E2E_PLATFORM") == "wayland"
 
 # The page each button leads to along the tour, and the button to press.
 TOUR = [
@@ -110,6 +118,8 @@ def act(node, action):
 class Program:
     def __init__(self, executable):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        if WAYLAND:
+            del env["QT_QPA_PLATFORM"]  # the program's own choice, with no X server to fall back to
         self.output = tempfile.TemporaryFile()
         # FILORA_LAUNCHER, when set, starts the program (tools/valgrind.sh).
         launcher = shlex.split(os.environ.get("FILORA_LAUNCHER", ""))
@@ -191,7 +201,10 @@ def read_answers(program, page, window, expected):
                  lambda: not program.windows(Atspi.Role.ALERT))
         wait_for(f"{page} {slot['name']}: the tick", lambda: checked(box))
         # The keyboard is back on the page (Xvfb runs no window manager to do it).
-        wait_for(f"{page} {slot['name']}: the page to be active again", lambda: active(window))
+        # On Wayland only the compositor activates windows; the headless weston
+        # has no seat, so it activates none.
+        if not WAYLAND:
+            wait_for(f"{page} {slot['name']}: the page to be active again", lambda: active(window))
     return len(boxes)
 
 
@@ -212,10 +225,115 @@ def read_hints(window, expected):
     return len(targets)
 
 
+def focused(node):
+    node.clear_cache()
+    return node.get_state_set().contains(Atspi.StateType.FOCUSED)
+
+
+def keyboard_path(program, page, window):
+    """The page without a pointer.
+
+    Every button and answer box takes the focus. On X11 the real keys follow:
+    Tab visits each of them once in a round, Space on an answer box shows its
+    answer box, Return closes that and the focus is back on the answer box.
+    No key can be sent on Wayland (xdotool works on X11 only) and the focus
+    shows only in an active window, which the headless weston makes of none.
+    """
+    controls = of_role(window, Atspi.Role.PUSH_BUTTON) + of_role(window, Atspi.Role.CHECK_BOX)
+    for control in controls:
+        if not control.get_state_set().contains(Atspi.StateType.FOCUSABLE) or \
+                not Atspi.Component.grab_focus(control):
+            raise Failure(f"{page}: {control.get_name()!r} does not take the focus")
+    if WAYLAND:
+        return f"{len(controls)} controls take the focus"
+
+    def key(name):
+        subprocess.run(["xdotool", "key", name], check=True, timeout=WAIT)
+
+    def focus_moved_from(previous):
+        return lambda: [i for i, c in enumerate(controls) if i != previous and focused(c)]
+
+    last = len(controls) - 1  # an answer box, which has the focus now
+    wait_for(f"{page}: the focus on the last answer box", lambda: focused(controls[last]))
+    visited = []
+    for _ in controls:
+        key("Tab")
+        visited += wait_for(f"{page}: the focus to move on Tab", focus_moved_from(visited[-1] if visited else last))
+    if sorted(visited) != list(range(len(controls))) or visited[-1] != last:
+        raise Failure(f"{page}: a round of Tab visits the controls {visited}")
+    key("space")
+    wait_for(f"{page}: the answer box on Space", lambda: program.windows(Atspi.Role.ALERT))
+    key("Return")
+    wait_for(f"{page}: the answer box to close on Return", lambda: not program.windows(Atspi.Role.ALERT))
+    wait_for(f"{page}: the focus back on the answer box", lambda: active(window) and focused(controls[last]))
+    return f"Tab reaches all {len(controls)} controls, Space shows an answer and Return closes it"
+
+
 def windows_of(pid):
     """The X windows that carry the process id."""
     found = subprocess.run(["xdotool", "search", "--pid", str(pid)], capture_output=True, text=True, timeout=WAIT)
     return found.stdout.split()
+
+
+def check_compositor_log(path, expected):
+    """What weston saw of the program's windows (its "proto" log scope).
+
+    Every toplevel carries the app id and is drawn at the output's scale; the
+    pages come and go in tour order with their exact titles, each asked for
+    before the one before it is hidden; every answer box is the child of the
+    page it was opened on.
+    """
+    pattern = re.compile(r"client (\S+) rq (?:xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)"
+                         r"|xdg_toplevel@(\d+)\.(set_title|set_app_id|set_parent|destroy)\((.*)\)"
+                         r"|xdg_wm_base@\d+\.get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)"
+                         r"|wl_surface@(\d+)\.set_buffer_scale\((\d+)\))$")
+    scale = os.environ.get("FILORA_E2E_SCALE", "1")
+    surfaces, unscaled = {}, set()  # xdg_surface to wl_surface; toplevel surfaces still without a scale
+    toplevels, pages, boxes, app_ids, program = {}, [], 0, set(), None
+    page, page_shown = None, False  # the toplevel of the page shown last
+    with open(path, encoding="utf-8", errors="replace") as log:
+        for line in log:
+            found = pattern.search(line.rstrip("\n"))
+            if not found:
+                continue
+            client, xdg_surface, created, object_id, request, argument, new_surface, wl_surface, scaled, factor = \
+                found.groups()
+            program = program or (client if new_surface else None)
+            if client != program:
+                continue  # weston's own shell
+            if new_surface:
+                surfaces[new_surface] = wl_surface
+            elif scaled:
+                if factor != scale:
+                    raise Failure(f"a window is drawn at scale {factor}, not {scale}")
+                unscaled.discard(scaled)
+            elif created:
+                toplevels[created] = None  # its parent
+                unscaled.add(surfaces[xdg_surface])
+            elif request == "set_parent" and argument != "nil":
+                toplevels[object_id] = argument.removeprefix("xdg_toplevel@")
+            elif request == "set_app_id":
+                app_ids.add(argument[1:-1])
+            elif request == "set_title" and toplevels[object_id] is None:
+                pages.append(argument[1:-1])
+                if page is not None and not page_shown:
+                    raise Failure(f"the page {pages[-1]!r} was asked for after the one before it was hidden")
+                page, page_shown = object_id, True
+            elif request == "set_title":
+                if toplevels[object_id] != page or not page_shown:
+                    raise Failure(f"an answer box after the pages {pages} is not the child of the page shown")
+                boxes += 1
+            elif request == "destroy":
+                del toplevels[object_id]
+                page_shown = page_shown and object_id != page
+    if unscaled:
+        raise Failure(f"{len(unscaled)} windows are drawn at scale 1, not {scale}")
+    want = [expected[p]["title"] for p, _ in TOUR] + [expected["Form1"]["title"]]
+    if pages != want:
+        raise Failure(f"weston saw the pages titled {pages}, not {want}")
+    if app_ids != {"org.example.filora"}:
+        raise Failure(f"weston saw the app ids {app_ids}")
+    return boxes
 
 
 def main():
@@ -229,7 +347,7 @@ def main():
         program.attach()
         window = page_window(program, "Form1", expected)
         print(f"Form1 shown with its title {expected['Form1']['title']!r}; "
-              f"{read_hints(window, expected)} hints read")
+              f"{'no' if WAYLAND else read_hints(window, expected)} hints read")
         answers = 0
         for page, button in TOUR:
             window = page_window(program, page, expected)
@@ -237,13 +355,15 @@ def main():
                 count = read_answers(program, page, window, expected)
                 answers += count
                 print(f"{page}: {count} answers read")
+            if page == "Form2":
+                print(f"{page}: {keyboard_path(program, page, window)}")
             press_button(window, expected[page]["buttons"][button])
         window = page_window(program, "Form1", expected)
         print(f"back at Form1 after {len(TOUR)} pages; {answers} answers read in all")
         if answers != 159:
             raise Failure(f"{answers} answers read, not 159")
 
-        if not windows_of(program.process.pid):
+        if not WAYLAND and not windows_of(program.process.pid):
             raise Failure("xdotool finds no window of the running program")
         Atspi.set_timeout(1000, -1)
         try:
@@ -253,9 +373,14 @@ def main():
         status = program.process.wait(timeout=WAIT)
         if status != 0:
             raise Failure(f"exit status {status}")
-        if windows_of(program.process.pid):
+        if not WAYLAND and windows_of(program.process.pid):
             raise Failure("windows left after exit")
-        print(f"exit status 0, no window left; {time.monotonic() - started:.1f} s in all")
+        if WAYLAND:
+            boxes = check_compositor_log(os.environ["FILORA_E2E_COMPOSITOR_LOG"], expected)
+            print(f"weston saw every page in order with its title and app id, and {boxes} answer boxes")
+            if boxes != 159:
+                raise Failure(f"weston saw {boxes} answer boxes, not 159")
+        print(f"exit status 0{'' if WAYLAND else ', no window left'}; {time.monotonic() - started:.1f} s in all")
     except Failure as failure:
         print("FAILED:", failure)
         if program.process.poll() is None:
