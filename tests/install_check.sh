@@ -6,14 +6,19 @@
 #   install_check.sh staging BUILD_DIR WORK_DIR
 #     Installs the build into WORK_DIR the way the package does (under /usr)
 #     and checks that it holds exactly the files below, that every PNG icon is
-#     drawn at the size of its folder, and that desktop-file-validate and
-#     appstreamcli find nothing to report on the desktop entry and metainfo.
+#     drawn at the size of its folder, that desktop-file-validate and
+#     appstreamcli find nothing to report on the desktop entry and metainfo,
+#     and that man finds the manual page in English and in Arabic.
 #
 #   install_check.sh package BUILD_DIR WORK_DIR
 #     Builds the Debian package into WORK_DIR with CPack and checks its name,
 #     that its dependencies hold the libraries the program links (found by
 #     dpkg-shlibdeps) and the packages of its faces, that it holds the same
-#     files and that the program in it is stripped.
+#     files, that the program in it is stripped and hardened (hardening-check
+#     says yes to each of the five protections below), that its version is
+#     the one of its changelog and of the metainfo's latest release, and that
+#     lintian reports no error and no warning (its info and pedantic notes
+#     are printed).
 set -eu
 
 mode=$1 build=$2 work=$3
@@ -21,6 +26,8 @@ cmake=${CMAKE:-cmake} cpack=${CPACK:-cpack}   # CTest passes the ones that confi
 
 expected='usr/bin/filora
 usr/share/applications/org.example.filora.desktop
+usr/share/doc/filora/changelog.gz
+usr/share/doc/filora/copyright
 usr/share/icons/hicolor/128x128/apps/org.example.filora.png
 usr/share/icons/hicolor/16x16/apps/org.example.filora.png
 usr/share/icons/hicolor/22x22/apps/org.example.filora.png
@@ -31,6 +38,8 @@ usr/share/icons/hicolor/48x48/apps/org.example.filora.png
 usr/share/icons/hicolor/64x64/apps/org.example.filora.png
 usr/share/icons/hicolor/72x72/apps/org.example.filora.png
 usr/share/icons/hicolor/scalable/apps/org.example.filora.svg
+usr/share/man/ar/man1/filora.1.gz
+usr/share/man/man1/filora.1.gz
 usr/share/metainfo/org.example.filora.metainfo.xml'
 
 fail() {
@@ -76,6 +85,13 @@ staging)
         fail "appstreamcli validate"
     # The tree as a whole: the metainfo's launchable names the installed desktop entry.
     appstreamcli validate-tree --no-net --strict "$root/usr" || fail "appstreamcli validate-tree"
+
+    for language in en ar; do
+        page=$(MANPATH=$root/usr/share/man man -L "$language" -w filora 2>&1) || fail "man -L $language: $page"
+        want=$root/usr/share/man/man1/filora.1.gz
+        [ "$language" = en ] || want=$root/usr/share/man/$language/man1/filora.1.gz
+        [ "$page" = "$want" ] || fail "man -L $language finds $page, not $want"
+    done
     ;;
 package)
     "$cpack" --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
@@ -98,6 +114,32 @@ package)
     dpkg-deb -x "$deb" "$work/unpacked"
     readelf -S "$work/unpacked/usr/bin/filora" | grep -q '\.debug_info' && fail "usr/bin/filora is not stripped"
     readelf -d "$work/unpacked/usr/bin/filora" | grep -Eq 'RPATH|RUNPATH' && fail "usr/bin/filora has a search path"
+
+    # Position-independent, stack protector, fortified functions, RELRO and
+    # immediate binding must each be a yes. Two items cannot be: control-flow
+    # protection needs start files that Debian 12's C library does not mark,
+    # and stack clash probes only show in functions with a frame of a page or
+    # more, which the program has none of.
+    hardening=$(hardening-check --nocfprotection "$work/unpacked/usr/bin/filora" 2>&1) ||
+        fail "hardening-check: $hardening"
+    echo "$hardening"
+    for item in 'Position Independent Executable' 'Stack protected' 'Fortify Source functions' \
+        'Read-only relocations' 'Immediate binding'; do
+        printf '%s\n' "$hardening" | grep -q "^ $item: yes" || fail "usr/bin/filora: $item is not a yes"
+    done
+
+    version=$(dpkg-deb -f "$deb" Version)
+    changelog=$(dpkg-parsechangelog -l "$work/unpacked/usr/share/doc/filora/changelog.gz" -S Version) ||
+        fail "dpkg-parsechangelog"
+    release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$work/unpacked/usr/share/metainfo/org.example.filora.metainfo.xml" | head -n 1)
+    [ "$version" = "$changelog" ] && [ "$version" = "$release" ] ||
+        fail "versions differ: package $version, changelog $changelog, metainfo release $release"
+
+    # lintian objects to running as root; that line goes.
+    lintian=$(lintian --fail-on error,warning --display-info --pedantic "$deb" 2>&1) ||
+        fail "lintian reports errors or warnings: $lintian"
+    printf '%s\n' "$lintian" | grep -v 'running with root privileges' || true
+    printf '%s\n' "$lintian" | grep -E '^[EW]:' && fail "lintian reports errors or warnings"
     ;;
 *)
     fail "unknown mode $mode"

@@ -26,6 +26,7 @@ packages=(
     desktop-file-utils              # desktop-file-validate, for the installed desktop entry
     appstream                       # appstreamcli, for the installed AppStream metainfo
     dpkg-dev file                   # dpkg-shlibdeps and file: the Debian package's library dependencies
+    reuse lintian devscripts        # for the tests only: reuse lint, lintian and hardening-check
 )
 
 build=yes
