@@ -30,6 +30,9 @@ QString name(QObject* object)
     return face(object)->text(QAccessible::Name);
 }
 
+// The OK button's word in Qt's Arabic catalogue, drawn and read.
+const QString kOk = QStringLiteral("حسنًا");
+
 }  // namespace
 
 class TestAccess : public QObject {
@@ -41,6 +44,7 @@ private slots:
     void checkStateIsReported();
     void messageBoxesAreAlerts_data();
     void messageBoxesAreAlerts();
+    void fatalBoxSpeaksArabic();
 };
 
 void TestAccess::everyControlIsNamed_data()
@@ -126,13 +130,28 @@ void TestAccess::messageBoxesAreAlerts()
         auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         QVERIFY(label);
         QCOMPARE(name(label), prompt);
-        QCOMPARE(name(box->button(QMessageBox::Ok)), box->button(QMessageBox::Ok)->text());
+        QCOMPARE(box->button(QMessageBox::Ok)->text(), kOk);
+        QCOMPARE(name(box->button(QMessageBox::Ok)), kOk);
         box->close();
     });
     support::click(window, control.toLatin1().constData());
     QVERIFY(inspected);
     // Closed, the box gives the keyboard back to the page.
     QTRY_COMPARE(QApplication::activeWindow(), window);
+}
+
+// The box that tells of a failure before the program ends.
+void TestAccess::fatalBoxSpeaksArabic()
+{
+    bool inspected = false;
+    QString ok;
+    support::inspectNextModalBox(this, inspected, [&](QMessageBox* box) {
+        ok = name(box->button(QMessageBox::Ok));
+        box->close();
+    });
+    shell::platformMessageBox().showFatal(QStringLiteral("cannot map the window"));
+    QTRY_VERIFY(inspected);
+    QCOMPARE(ok, kOk);
 }
 
 QTEST_MAIN(TestAccess)
