@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSet>
 
 using support::Harness;
 
@@ -41,6 +42,7 @@ private slots:
     void initTestCase() { shell::prepareApplication(); }
     void everyControlIsNamed_data();
     void everyControlIsNamed();
+    void pagesAreToldApart();
     void checkStateIsReported();
     void messageBoxesAreAlerts_data();
     void messageBoxesAreAlerts();
@@ -84,6 +86,25 @@ void TestAccess::everyControlIsNamed()
         const QLabel* question = frame->findChild<QLabel*>();
         QCOMPARE(face(box)->text(QAccessible::Description), frame->title() + QStringLiteral(": ") + question->text());
     }
+}
+
+// Many pages share one title, which stays their name; a screen reader tells
+// them apart by the description it reads on arrival: the section and the
+// page's number within it.
+void TestAccess::pagesAreToldApart()
+{
+    Harness h;
+    QSet<QString> places;
+    for (int number = 1; number <= shell::kPageCount; ++number) {
+        pages::PageWindow* window = h.page(number);
+        QCOMPARE(name(window), window->windowTitle());
+        const QString place = face(window)->text(QAccessible::Description);
+        QVERIFY2(!place.isEmpty() && !places.contains(place), qPrintable(window->objectName() + u' ' + place));
+        places.insert(place);
+    }
+    QCOMPARE(face(h.page(2))->text(QAccessible::Description), QStringLiteral("الألغاز، الصفحة 1 من 5"));
+    QCOMPARE(face(h.page(14))->text(QAccessible::Description), QStringLiteral("الأوائل، الصفحة 8 من 8"));
+    QCOMPARE(face(h.page(15))->text(QAccessible::Description), QStringLiteral("الأسئلة العامة، الصفحة 1 من 8"));
 }
 
 void TestAccess::checkStateIsReported()
