@@ -78,8 +78,8 @@ std::u16string_view sectionName(Section section)
     return {};
 }
 
-}  // namespace
-
+// Where the page stands, for assistive technology: its section and its
+// number within it ("الألغاز، الصفحة 1 من 5").
 QString placeOf(const QuizPage& page)
 {
     const auto count = std::count_if(kQuizPages.begin(), kQuizPages.end(),
@@ -87,6 +87,8 @@ QString placeOf(const QuizPage& page)
     return QStringLiteral("%1، الصفحة %2 من %3")
         .arg(pages::text(sectionName(page.section)), QString::number(page.pageNumber), QString::number(count));
 }
+
+}  // namespace
 
 pages::PageWindow* buildQuizPage(shell::App& app, int number)
 {

@@ -7,8 +7,6 @@
 
 #include "quiz/section.h"
 
-#include <QString>
-
 #include <array>
 #include <span>
 #include <string_view>
@@ -42,10 +40,6 @@ extern const std::array<QuizPage, 21> kQuizPages;
 const QuizPage& quizPage(int number);
 // The page's slots, top to bottom.
 std::span<const SlotText> slotsOf(const QuizPage& page);
-
-// Where the page stands, for assistive technology: its section and its
-// number within it ("الألغاز، الصفحة 1 من 5").
-QString placeOf(const QuizPage& page);
 
 // Builds quiz page Form<number> hidden and binds its handlers: CHECK1_Click ..
 // Check8_Click show the slot's answer box, Command1_Click and Command2_Click
