@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
 
 namespace shell {
 
@@ -24,6 +25,12 @@ bool installArabicToolkitWords()
         return false;
     }
     return true;
+}
+
+void nameUntitledBox(QWidget& box)
+{
+    if (box.windowTitle().isEmpty())
+        box.setWindowTitle(QStringLiteral("فيلورا"));
 }
 
 }  // namespace shell

@@ -3,6 +3,8 @@
 
 #pragma once
 
+class QWidget;
+
 namespace shell {
 
 // Makes the toolkit speak Arabic where it draws or announces words of its
@@ -13,5 +15,10 @@ namespace shell {
 // Returns false when the catalogue cannot be found; the toolkit then keeps
 // its English words and nothing else changes.
 bool installArabicToolkitWords();
+
+// Where a message box has no title, the toolkit puts the application's Latin
+// name ("filora") in its title bar; the program's Arabic name stands there
+// instead. Assistive technology names the box by its accessible name.
+void nameUntitledBox(QWidget& box);
 
 }  // namespace shell

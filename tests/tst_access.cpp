@@ -148,6 +148,8 @@ void TestAccess::messageBoxesAreAlerts()
     support::inspectNextModalBox(this, inspected, [&](QMessageBox* box) {
         QCOMPARE(face(box)->role(), QAccessible::AlertMessage);
         QCOMPARE(name(box), title.isEmpty() ? prompt : title);
+        // The title bar shows Arabic also where the box has no title.
+        QCOMPARE(box->windowTitle(), title.isEmpty() ? QStringLiteral("فيلورا") : title);
         auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         QVERIFY(label);
         QCOMPARE(name(label), prompt);
