@@ -41,6 +41,19 @@ const ButtonRow kForm23Buttons[] = {
     {"Command2_Click", Action::Navigate, "Form1"},  // "عودة"
 };
 
+// Where the page stands on the tour, read by a screen reader on arrival after
+// the title, which the pages share.
+std::u16string_view placeOf(int number)
+{
+    switch (number) {
+    case 23: return u"الخاتمة";
+    case 24: return u"البداية";
+    case 25: return u"استراحة بعد الألغاز";
+    case 26: return u"استراحة بعد الأوائل";
+    }
+    return {};
+}
+
 }  // namespace
 
 pages::PageWindow* buildInfoPage(shell::App& app, int number)
@@ -55,6 +68,7 @@ pages::PageWindow* buildInfoPage(shell::App& app, int number)
     default: throw std::out_of_range("not an information page");
     }
     pages::PageWindow* page = pages::buildPage(*description);
+    page->setAccessibleDescription(pages::text(placeOf(number)));
     shell::bindButtons(app, page, buttons);
     return page;
 }

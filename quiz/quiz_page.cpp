@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 
+#include <algorithm>
 #include <vector>
 
 namespace quiz {
@@ -67,6 +68,26 @@ std::vector<Control> controlsOf(const pages::QuizLayout& layout, const QuizPage&
     return controls;
 }
 
+std::u16string_view sectionName(Section section)
+{
+    switch (section) {
+    case Section::Riddles: return u"الألغاز";
+    case Section::Firsts: return u"الأوائل";
+    case Section::General: return u"الأسئلة العامة";
+    }
+    return {};
+}
+
+// Where the page stands, for assistive technology: its section and its
+// number within it ("الألغاز، الصفحة 1 من 5").
+QString placeOf(const QuizPage& page)
+{
+    const auto count = std::count_if(kQuizPages.begin(), kQuizPages.end(),
+                                     [&page](const QuizPage& other) { return other.section == page.section; });
+    return QStringLiteral("%1، الصفحة %2 من %3")
+        .arg(pages::text(sectionName(page.section)), QString::number(page.pageNumber), QString::number(count));
+}
+
 }  // namespace
 
 pages::PageWindow* buildQuizPage(shell::App& app, int number)
@@ -76,6 +97,9 @@ pages::PageWindow* buildQuizPage(shell::App& app, int number)
     const std::vector<Control> controls = controlsOf(layout, data);
     const pages::Page description{layout.page, layout.title, layout.back, 6690, 6405, controls};
     pages::PageWindow* page = pages::buildPage(description);
+    // The quiz pages share one title: a screen reader tells them apart by
+    // this, read on arrival at the page after the title.
+    page->setAccessibleDescription(placeOf(data));
 
     const auto texts = slotsOf(data);
     for (std::size_t k = 0; k < texts.size(); ++k) {

@@ -98,6 +98,8 @@ QString aboutText()
 pages::PageWindow* buildMainMenu(App& app)
 {
     pages::PageWindow* page = pages::buildPage(pages::kForm1);
+    // Read on arrival after the title, which other pages share.
+    page->setAccessibleDescription(QStringLiteral("القائمة الرئيسية"));
     bindButtons(app, page, kMenuButtons);
     app.onClick(page, "a_Click", [&app, page] { app.showMessage(page, aboutText(), aboutTitle()); });
 

@@ -6,6 +6,7 @@
 #include "shell/app.h"
 
 #include "pages/build.h"
+#include "shell/toolkit_words.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -28,6 +29,7 @@ public:
         QMessageBox box(QMessageBox::NoIcon, pages::windowTitleText(title), prompt, QMessageBox::Ok,
                         over ? over->window() : nullptr);
         box.setTextFormat(Qt::PlainText);
+        nameUntitledBox(box);
         box.setWindowModality(Qt::ApplicationModal);
         // Right-aligned text in a box that is not mirrored.
         box.setLayoutDirection(Qt::LeftToRight);

@@ -10,6 +10,7 @@
 #include "quiz/quiz_page.h"
 #include "shell/app.h"
 #include "shell/main_menu.h"
+#include "shell/toolkit_words.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -36,6 +37,7 @@ void prepareApplication()
         QApplication::setStyle(style);
     pages::installAccessibility();
     pages::installDefaultFont();
+    installArabicToolkitWords();
     // Pages are hidden, not closed, when the user moves on; the program
     // decides itself when it ends.
     QApplication::setQuitOnLastWindowClosed(false);

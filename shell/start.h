@@ -11,7 +11,8 @@ namespace shell {
 int run(int argc, char** argv);
 
 // Sets up an application object that already exists: the style, the
-// default font and the quitting rules the pages rely on.
+// default font, the toolkit's own words in Arabic and the quitting rules the
+// pages rely on.
 void prepareApplication();
 
 }  // namespace shell

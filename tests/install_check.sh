@@ -104,7 +104,7 @@ package)
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
     for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
-        fonts-dejavu-core fonts-liberation2 fonts-noto-ui-core; do
+        fonts-dejavu-core fonts-liberation2 fonts-noto-ui-core qt6-translations-l10n; do
         printf '%s\n' "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (].*//' | grep -qx "$package" ||
             fail "Depends lacks $package"
     done

@@ -77,6 +77,15 @@ void TestQuiz::everySlot()
     const auto labels = frame->findChildren<QLabel*>();
     QCOMPARE(labels.size(), 1);
     QCOMPARE(labels.first()->text(), text(expected.question));
+    // The whole question shows inside its label (one line in the lowest
+    // frames), and its question mark never stands alone on the last line.
+    auto* label = qobject_cast<pages::Label*>(labels.first());
+    const QList<QRectF> lines = label->lineRects();
+    QVERIFY2(lines.last().bottom() <= label->height() + 0.5 && label->geometry().bottom() < frame->height(),
+             qPrintable(QStringLiteral("%1 lines in %2 px").arg(lines.size()).arg(label->height())));
+    const QFontMetricsF metrics(label->font());
+    QVERIFY2(lines.size() == 1 || lines.last().width() > metrics.horizontalAdvance(QStringLiteral(" ؟ ")),
+             qPrintable(QStringLiteral("the last of %1 lines is %2 px").arg(lines.size()).arg(lines.last().width())));
     const auto boxes = frame->findChildren<QCheckBox*>();
     QCOMPARE(boxes.size(), 1);
     QCheckBox* box = boxes.first();

@@ -23,6 +23,7 @@ packages=(
     fonts-dejavu-core               # the default 8-point face, with Arabic glyphs
     fonts-liberation2               # the metric match for "Arial"
     fonts-noto-ui-core              # Noto Naskh Arabic UI: the Arabic behind it
+    qt6-translations-l10n           # to run: Qt's Arabic words (the OK button of every message box)
     desktop-file-utils              # desktop-file-validate, for the installed desktop entry
     appstream                       # appstreamcli, for the installed AppStream metainfo
     dpkg-dev file                   # dpkg-shlibdeps and file: the Debian package's library dependencies

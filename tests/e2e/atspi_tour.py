@@ -39,6 +39,8 @@ from gi.repository import Atspi, GLib  # noqa: E402
 WAIT = float(os.environ.get("FILORA_TEST_WAIT", "30"))
 CALL_TIMEOUT_MS = 10000
 WAYLAND = os.environ.get("FILORA_E2E_PLATFORM") == "wayland"
+# The OK button of every message box, in Qt's Arabic words.
+OK_WORD = "حسنًا"
 
 # The page each button leads to along the tour, and the button to press.
 TOUR = [
@@ -142,12 +144,14 @@ class Program:
 
 
 def page_window(program, page, expected):
-    """The single showing window, which must be `page` by title and captions."""
+    """The single showing window, which must be `page` by title, description and captions."""
     want = expected[page]
 
     def probe():
         frames = program.windows(Atspi.Role.FRAME)
         if len(frames) != 1 or frames[0].get_name() != want["title"]:
+            return None
+        if frames[0].get_description() != want["description"]:
             return None
         labels = [n.get_name() for n in of_role(frames[0], Atspi.Role.LABEL)]
         # A caption empty when the page was built is the main menu's hint line,
@@ -157,7 +161,8 @@ def page_window(program, page, expected):
                 labels.remove(caption)
         return frames[0] if len(labels) == want["labels"].count("") else None
 
-    return wait_for(f"{page} (title {want['title']!r}) to be the one window shown", probe)
+    return wait_for(f"{page} (title {want['title']!r}, description {want['description']!r}) "
+                    "to be the one window shown", probe)
 
 
 def press_button(window, caption):
@@ -194,8 +199,8 @@ def read_answers(program, page, window, expected):
             raise Failure(f"{page} {slot['name']}: the answer box reads {alert.get_name()!r} {texts!r}, "
                           f"not {name!r} {slot['prompt']!r}")
         ok = of_role(alert, Atspi.Role.PUSH_BUTTON)
-        if len(ok) != 1:
-            raise Failure(f"{page}: the answer box has {len(ok)} buttons")
+        if [b.get_name() for b in ok] != [OK_WORD]:
+            raise Failure(f"{page}: the answer box's buttons are {[b.get_name() for b in ok]!r}, not {OK_WORD!r}")
         act(ok[0], "Press")
         wait_for(f"{page} {slot['name']}: the answer box to close",
                  lambda: not program.windows(Atspi.Role.ALERT))
@@ -340,6 +345,11 @@ def main():
     executable, expected_file = sys.argv[1], sys.argv[2]
     with open(expected_file, encoding="utf-8") as f:
         expected = json.load(f)
+    # Pages that share a title are told apart by their descriptions.
+    places = [expected[page]["description"] for page, _ in TOUR]
+    if "" in places or len(set(places)) != len(TOUR):
+        print("FAILED: the pages' descriptions are not all there and distinct:", places)
+        return 1
     Atspi.set_timeout(CALL_TIMEOUT_MS, -1)
     started = time.monotonic()
     program = Program(executable)

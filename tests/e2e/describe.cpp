@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Writes, as JSON on standard output, what the end-to-end test expects to
-// find through assistive technology: every page's title, label captions and
+// find through assistive technology: every page's title and description
+// (where on the tour it stands), label captions and
 // buttons, every answer box with its description, prompt and title, and the
 // main menu's hint for each of its buttons. The answers and hints come from
 // the program's own handlers, run here on the offscreen platform.
@@ -58,6 +59,7 @@ int main(int argc, char** argv)
         pages::PageWindow* page = app.lookUp(number);
         QJsonObject entry;
         entry[QStringLiteral("title")] = page->windowTitle();
+        entry[QStringLiteral("description")] = page->accessibleDescription();
         QJsonArray labels;
         for (QLabel* label : page->findChildren<QLabel*>())
             labels.append(label->text());
