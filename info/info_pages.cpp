@@ -9,6 +9,7 @@
 #include "shell/app.h"
 #include "shell/buttons.h"
 
+#include <memory>
 #include <stdexcept>
 
 namespace info {
@@ -54,9 +55,10 @@ pages::PageWindow* buildInfoPage(shell::App& app, int number)
     case 26: description = &pages::kForm26; buttons = kForm26Buttons; break;
     default: throw std::out_of_range("not an information page");
     }
-    pages::PageWindow* page = pages::buildPage(*description);
-    shell::bindButtons(app, page, buttons);
-    return page;
+    // Owned here until bound: a page that fails to bind is not leaked.
+    std::unique_ptr<pages::PageWindow> page(pages::buildPage(*description));
+    shell::bindButtons(app, page.get(), buttons);
+    return page.release();
 }
 
 }  // namespace info

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 
+#include <memory>
 #include <vector>
 
 namespace quiz {
@@ -75,7 +76,9 @@ pages::PageWindow* buildQuizPage(shell::App& app, int number)
     const pages::QuizLayout& layout = pages::kQuizLayouts.at(std::size_t(number - 2));
     const std::vector<Control> controls = controlsOf(layout, data);
     const pages::Page description{layout.page, layout.title, layout.back, 6690, 6405, controls};
-    pages::PageWindow* page = pages::buildPage(description);
+    // Owned here until bound: a page that fails to bind is not leaked.
+    std::unique_ptr<pages::PageWindow> owner(pages::buildPage(description));
+    pages::PageWindow* page = owner.get();
 
     const auto texts = slotsOf(data);
     for (std::size_t k = 0; k < texts.size(); ++k) {
@@ -91,7 +94,7 @@ pages::PageWindow* buildQuizPage(shell::App& app, int number)
     }
     app.onClick(page, "Command1_Click", [&app, page, &data] { app.navigate(page, data.previous); });
     app.onClick(page, "Command2_Click", [&app, page, &data] { app.navigate(page, data.next); });
-    return page;
+    return owner.release();
 }
 
 }  // namespace quiz

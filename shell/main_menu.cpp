@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QObject>
 
+#include <memory>
+
 namespace shell {
 
 namespace {
@@ -97,7 +99,9 @@ QString aboutText()
 
 pages::PageWindow* buildMainMenu(App& app)
 {
-    pages::PageWindow* page = pages::buildPage(pages::kForm1);
+    // Owned here until bound: a page that fails to bind is not leaked.
+    std::unique_ptr<pages::PageWindow> owner(pages::buildPage(pages::kForm1));
+    pages::PageWindow* page = owner.get();
     bindButtons(app, page, kMenuButtons);
     app.onClick(page, "a_Click", [&app, page] { app.showMessage(page, aboutText(), aboutTitle()); });
 
@@ -108,7 +112,7 @@ pages::PageWindow* buildMainMenu(App& app)
         QWidget* target = control == "Form" ? page : pages::findControl(page, control);
         hints->watch(target, hint.text);
     }
-    return page;
+    return owner.release();
 }
 
 }  // namespace shell
