@@ -19,25 +19,25 @@ namespace {
 using shell::Action;
 using shell::ButtonRow;
 
-const ButtonRow kForm24Buttons[] = {
+constexpr ButtonRow kForm24Buttons[] = {
     {"Command1_Click", Action::Navigate, "Form2"},  // "متابعة "
     {"Command2_Click", Action::Navigate, "Form1"},  // "عودة "
     {"Command3_Click", Action::EndProgram, {}},     // "خروج"
 };
 
-const ButtonRow kForm25Buttons[] = {
+constexpr ButtonRow kForm25Buttons[] = {
     {"Command1_Click", Action::Navigate, "Form6"},  // "عودة "
     {"Command2_Click", Action::EndProgram, {}},     // "خروج "
     {"Command3_Click", Action::Navigate, "Form7"},  // "متابعة "
 };
 
-const ButtonRow kForm26Buttons[] = {
+constexpr ButtonRow kForm26Buttons[] = {
     {"Command1_Click", Action::Navigate, "Form14"},  // "عودة "
     {"Command2_Click", Action::Navigate, "Form15"},  // "متابعة"
     {"Command3_Click", Action::EndProgram, {}},      // "خروج"
 };
 
-const ButtonRow kForm23Buttons[] = {
+constexpr ButtonRow kForm23Buttons[] = {
     {"Command1_Click", Action::EndProgram, {}},     // "خروج"
     {"Command2_Click", Action::Navigate, "Form1"},  // "عودة"
 };

@@ -20,7 +20,7 @@ namespace shell {
 
 namespace {
 
-const ButtonRow kMenuButtons[] = {
+constexpr ButtonRow kMenuButtons[] = {
     {"Command1_Click", Action::Navigate, "Form24"},  // "التالي"
     {"w_Click", Action::Navigate, "Form2"},          // "صفحة الألغاز"
     {"Command6_Click", Action::Navigate, "Form7"},   // "صفحة الأوائل"
@@ -33,7 +33,7 @@ struct Hint {
     std::u16string_view text;
 };
 
-const Hint kHints[] = {
+constexpr Hint kHints[] = {
     {"a_MouseMove", u"لا تنسى أن تدعو لنا "},
     {"Command1_MouseMove", u"بسم الله وعلى بركة الله "},
     {"Command2_MouseMove", u"الله يوفقك في الدنيا والآخرة ومع السلامة"},
