@@ -7,7 +7,7 @@
 #   - runs the Qt Test programs with `ctest -T memcheck`; valgrind's report of
 #     each is in build-valgrind/Testing/Temporary/MemoryChecker.<n>.log;
 #   - runs the tests that start the real program (no_display,
-#     unreachable_display, two_copies, atspi_tour) with the program itself
+#     unreachable_display, missing_platform_plugin, two_copies, atspi_tour) with the program itself
 #     under valgrind, one report per process in build-valgrind/Testing/program/.
 # The install checks run no code of the program's and are left out.
 # Findings inside Qt and the system libraries are suppressed by
@@ -16,7 +16,7 @@
 # Extra arguments go to both ctest runs, e.g. tools/valgrind.sh -R tst_quiz.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-tools/setup.sh --packages-only valgrind
+tools/setup.sh --packages-only --tests valgrind
 cmake -S . -B build-valgrind -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILORA_BENCHMARKS=OFF \
     -DFILORA_TEST_TIMEOUT=7200 >/dev/null
 cmake --build build-valgrind --parallel "$(nproc)"
@@ -26,7 +26,7 @@ export QTEST_FUNCTION_TIMEOUT=7200000 FILORA_TEST_WAIT=600
 # memory in ways valgrind cannot follow; the interpreter gives the same results.
 export QT_ENABLE_REGEXP_JIT=0
 
-program_tests='^(no_display|unreachable_display|two_copies|atspi_tour)$'
+program_tests='^(no_display|unreachable_display|missing_platform_plugin|two_copies|atspi_tour)$'
 status=0
 ctest --test-dir build-valgrind -T memcheck -E "$program_tests|^install_" --output-on-failure "$@" || status=$?
 
