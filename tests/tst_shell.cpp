@@ -87,6 +87,7 @@ private slots:
     void failedShowIsFatalAndKeepsTheCurrentPage();
     void failedShowEndsTheProcessWithStatus1_data();
     void failedShowEndsTheProcessWithStatus1();
+    void failedCreationIsFatal_data();
     void failedCreationIsFatal();
     void pageNames_data();
     void pageNames();
@@ -398,13 +399,23 @@ void TestShell::failedShowEndsTheProcessWithStatus1()
     QVERIFY(app.fatalReported());
 }
 
+void TestShell::failedCreationIsFatal_data()
+{
+    QTest::addColumn<bool>("standard");  // the failure is a std::exception
+    QTest::newRow("window-system error") << true;
+    QTest::newRow("failure of another type") << false;
+}
+
 void TestShell::failedCreationIsFatal()
 {
+    QFETCH(bool, standard);
     support::RecordingBox box;
     support::RecordingEnd end;
-    shell::App app(box, end, shell::platformWindows(), [](shell::App& owner, int number) -> pages::PageWindow* {
-        if (number == 2)
+    shell::App app(box, end, shell::platformWindows(), [standard](shell::App& owner, int number) -> pages::PageWindow* {
+        if (number == 2 && standard)
             throw shell::WindowSystemError("cannot create the window");
+        if (number == 2)
+            throw 2;
         return shell::buildAndBind(owner, number);
     });
     pages::PageWindow* menu = app.lookUp(1);
