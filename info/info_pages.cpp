@@ -9,6 +9,7 @@
 #include "shell/app.h"
 #include "shell/buttons.h"
 
+#include <memory>
 #include <stdexcept>
 
 namespace info {
@@ -18,25 +19,25 @@ namespace {
 using shell::Action;
 using shell::ButtonRow;
 
-const ButtonRow kForm24Buttons[] = {
+constexpr ButtonRow kForm24Buttons[] = {
     {"Command1_Click", Action::Navigate, "Form2"},  // "متابعة "
     {"Command2_Click", Action::Navigate, "Form1"},  // "عودة "
     {"Command3_Click", Action::EndProgram, {}},     // "خروج"
 };
 
-const ButtonRow kForm25Buttons[] = {
+constexpr ButtonRow kForm25Buttons[] = {
     {"Command1_Click", Action::Navigate, "Form6"},  // "عودة "
     {"Command2_Click", Action::EndProgram, {}},     // "خروج "
     {"Command3_Click", Action::Navigate, "Form7"},  // "متابعة "
 };
 
-const ButtonRow kForm26Buttons[] = {
+constexpr ButtonRow kForm26Buttons[] = {
     {"Command1_Click", Action::Navigate, "Form14"},  // "عودة "
     {"Command2_Click", Action::Navigate, "Form15"},  // "متابعة"
     {"Command3_Click", Action::EndProgram, {}},      // "خروج"
 };
 
-const ButtonRow kForm23Buttons[] = {
+constexpr ButtonRow kForm23Buttons[] = {
     {"Command1_Click", Action::EndProgram, {}},     // "خروج"
     {"Command2_Click", Action::Navigate, "Form1"},  // "عودة"
 };
@@ -67,10 +68,11 @@ pages::PageWindow* buildInfoPage(shell::App& app, int number)
     case 26: description = &pages::kForm26; buttons = kForm26Buttons; break;
     default: throw std::out_of_range("not an information page");
     }
-    pages::PageWindow* page = pages::buildPage(*description);
+    // Owned here until bound: a page that fails to bind is not leaked.
+    std::unique_ptr<pages::PageWindow> page(pages::buildPage(*description));
     page->setAccessibleDescription(pages::text(placeOf(number)));
-    shell::bindButtons(app, page, buttons);
-    return page;
+    shell::bindButtons(app, page.get(), buttons);
+    return page.release();
 }
 
 }  // namespace info

@@ -3,19 +3,8 @@
 
 #pragma once
 // The texts of the opening, interlude and closing pages, exactly as shown
-// (blanks and kashida included).
+// (blanks and kashida included), each with the page and label it stands on:
+// kOpeningSaying (Form24), kInterludeSaying and kProverb (Form25),
+// kAnecdote1 .. kAnecdote3 (Form26), kClosing1 and kClosing2 (Form23).
 
-#include <string_view>
-
-namespace info {
-
-extern const std::u16string_view kOpeningSaying;    // Form24 Label2
-extern const std::u16string_view kInterludeSaying;  // Form25 Label2
-extern const std::u16string_view kProverb;          // Form25 Label3
-extern const std::u16string_view kAnecdote1;        // Form26 Label2
-extern const std::u16string_view kAnecdote2;        // Form26 Label4
-extern const std::u16string_view kAnecdote3;        // Form26 Label3
-extern const std::u16string_view kClosing1;         // Form23 Label1
-extern const std::u16string_view kClosing2;         // Form23 Label2
-
-}  // namespace info
+#include "info/text_rows.h"

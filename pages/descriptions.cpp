@@ -9,13 +9,13 @@ namespace pages {
 
 namespace {
 
-constexpr Font kArial48Bold{u"Arial", 480000, 700};
-constexpr Font kArial24Bold{u"Arial", 240000, 700};
-constexpr Font kArial2175Bold{u"Arial", 217500, 700};
-constexpr Font kArial2025Bold{u"Arial", 202500, 700};
-constexpr Font kArial18Bold{u"Arial", 180000, 700};
-constexpr Font kArial2175{u"Arial", 217500, 400};
-constexpr Font kArial2025{u"Arial", 202500, 400};
+constexpr Font kArial48Bold{.face = u"Arial", .size = 480000, .weight = 700};
+constexpr Font kArial24Bold{.face = u"Arial", .size = 240000, .weight = 700};
+constexpr Font kArial2175Bold{.face = u"Arial", .size = 217500, .weight = 700};
+constexpr Font kArial2025Bold{.face = u"Arial", .size = 202500, .weight = 700};
+constexpr Font kArial18Bold{.face = u"Arial", .size = 180000, .weight = 700};
+constexpr Font kArial2175{.face = u"Arial", .size = 217500, .weight = 400};
+constexpr Font kArial2025{.face = u"Arial", .size = 202500, .weight = 400};
 
 constexpr Colour kTitleBack = 0x000000C0;   // 192, 0, 0
 constexpr Colour kTitleFore = 0x00C0C0C0;   // 192, 192, 192
@@ -25,65 +25,87 @@ constexpr Colour kDarkCyan = 0x00404000;    // 0, 64, 64
 constexpr Colour kClosingBack = 0x00000080; // 128, 0, 0
 constexpr Colour kClosingFore = 0x00FFFFC0; // 192, 255, 255
 
-constexpr Colour kNone = kNoColour;
-using K = Kind;
 using A = Align;
 
-// kind, name, index, parent, left, top, width, height, caption, back, text, font, alignment, auto-size, rtl, tab
-
-const Control kForm1Controls[] = {
-    {K::Label, "Label1", kNoIndex, kOnPage, 240, 240, 6255, 2415, u"أهلا ومرحبا بكم في فيلورا", 0x00404000, 0x00C0FFC0, &kArial48Bold, A::Centre, false, false, 0},
-    {K::Button, "Command1", kNoIndex, kOnPage, 1200, 5280, 1935, 495, u"التالي", kNone, kNone, nullptr, A::Centre, false, false, 1},
-    {K::Button, "Command2", kNoIndex, kOnPage, 3360, 5280, 1935, 495, u"خروج", kNone, kNone, nullptr, A::Centre, false, false, 2},
-    {K::Button, "w", kNoIndex, kOnPage, 4680, 4320, 1575, 495, u"صفحة الألغاز", kNone, kNone, nullptr, A::Centre, false, false, 3},
-    {K::Button, "Command5", kNoIndex, kOnPage, 480, 4320, 1575, 495, u"صفحة الأسئلة", kNone, kNone, nullptr, A::Centre, false, false, 4},
-    {K::Button, "Command6", kNoIndex, kOnPage, 2520, 4320, 1575, 495, u"صفحة الأوائل", kNone, kNone, nullptr, A::Centre, false, false, 5},
-    {K::Button, "a", kNoIndex, kOnPage, 1920, 2760, 2655, 615, u"حول البرنامج", kNone, kNone, nullptr, A::Centre, false, false, 6},
-    {K::Label, "Label2", kNoIndex, kOnPage, 1200, 5880, 4095, 375, u"", 0x00808000, 0x0000FF00, nullptr, A::Centre, false, false, 7},
+struct Box {
+    int left, top, width, height;
 };
 
-const Control kForm24Controls[] = {
-    {K::Label, "Label1", kNoIndex, kOnPage, 240, 120, 6255, 615, u"بـــــــــــــــداية", kTitleBack, kTitleFore, &kArial24Bold, A::Centre, false, false, 0},
-    {K::Label, "Label2", kNoIndex, kOnPage, 240, 840, 6255, 4815, info::kOpeningSaying, kDarkGreen, kTextFore, &kArial18Bold, A::Right, false, false, 1},
-    {K::Button, "Command1", kNoIndex, kOnPage, 240, 5760, 2175, 495, u"متابعة ", kNone, kNone, nullptr, A::Centre, false, false, 2},
-    {K::Button, "Command2", kNoIndex, kOnPage, 4560, 5760, 1935, 495, u"عودة ", kNone, kNone, nullptr, A::Centre, false, false, 3},
-    {K::Button, "Command3", kNoIndex, kOnPage, 2760, 5760, 1455, 495, u"خروج", kNone, kNone, nullptr, A::Centre, false, false, 4},
+struct Ink {
+    Colour back, fore;
 };
 
-const Control kForm25Controls[] = {
-    {K::Label, "Label1", kNoIndex, kOnPage, 240, 120, 6255, 615, u"استــــــــــــــــــراحة ", kTitleBack, kTitleFore, &kArial2025Bold, A::Centre, false, false, 0},
-    {K::Label, "Label2", kNoIndex, kOnPage, 240, 960, 6255, 3255, info::kInterludeSaying, kDarkCyan, kTextFore, &kArial18Bold, A::Right, false, false, 1},
-    {K::Label, "Label3", kNoIndex, kOnPage, 240, 4440, 6255, 1095, info::kProverb, kDarkCyan, kTextFore, &kArial24Bold, A::Right, false, false, 2},
-    {K::Button, "Command1", kNoIndex, kOnPage, 4680, 5760, 1815, 495, u"عودة ", kNone, kNone, nullptr, A::Centre, false, false, 3},
-    {K::Button, "Command2", kNoIndex, kOnPage, 2520, 5760, 1815, 495, u"خروج ", kNone, kNone, nullptr, A::Centre, false, false, 4},
-    {K::Button, "Command3", kNoIndex, kOnPage, 240, 5760, 1815, 495, u"متابعة ", kNone, kNone, nullptr, A::Centre, false, false, 5},
+// Every control of these pages stands on the page itself, is no member of a
+// control array, keeps its stored size and reads left to right.
+constexpr Control label(std::string_view name, Box box, std::u16string_view caption, Ink ink, const Font* font,
+                        Align align, int tab)
+{
+    return {Kind::Label, name, kNoIndex, kOnPage, box.left, box.top, box.width, box.height, caption, ink.back,
+            ink.fore, font, align, false, false, tab};
+}
+
+// Buttons keep the standard scheme's colours and the default font, their
+// caption centred.
+constexpr Control button(std::string_view name, Box box, std::u16string_view caption, int tab)
+{
+    return {Kind::Button, name, kNoIndex, kOnPage, box.left, box.top, box.width, box.height, caption, kNoColour,
+            kNoColour, nullptr, Align::Centre, false, false, tab};
+}
+
+// label: name, box, caption, colours, font, alignment, tab; button: name, box, caption, tab
+
+constexpr Control kForm1Controls[] = {
+    label("Label1", {.left = 240, .top = 240, .width = 6255, .height = 2415}, u"أهلا ومرحبا بكم في فيلورا", {.back = 0x00404000, .fore = 0x00C0FFC0}, &kArial48Bold, A::Centre, 0),
+    button("Command1", {.left = 1200, .top = 5280, .width = 1935, .height = 495}, u"التالي", 1),
+    button("Command2", {.left = 3360, .top = 5280, .width = 1935, .height = 495}, u"خروج", 2),
+    button("w", {.left = 4680, .top = 4320, .width = 1575, .height = 495}, u"صفحة الألغاز", 3),
+    button("Command5", {.left = 480, .top = 4320, .width = 1575, .height = 495}, u"صفحة الأسئلة", 4),
+    button("Command6", {.left = 2520, .top = 4320, .width = 1575, .height = 495}, u"صفحة الأوائل", 5),
+    button("a", {.left = 1920, .top = 2760, .width = 2655, .height = 615}, u"حول البرنامج", 6),
+    label("Label2", {.left = 1200, .top = 5880, .width = 4095, .height = 375}, u"", {.back = 0x00808000, .fore = 0x0000FF00}, nullptr, A::Centre, 7),
 };
 
-const Control kForm26Controls[] = {
-    {K::Label, "Label1", kNoIndex, kOnPage, 240, 120, 6255, 615, u"اســـــــــــــــــــــــــتراحـــــــــــة", kTitleBack, kTitleFore, &kArial2175Bold, A::Centre, false, false, 0},
-    {K::Label, "Label2", kNoIndex, kOnPage, 240, 840, 6255, 1815, info::kAnecdote1, kDarkGreen, kTextFore, &kArial18Bold, A::Right, false, false, 1},
-    {K::Label, "Label4", kNoIndex, kOnPage, 240, 2760, 6255, 1575, info::kAnecdote2, kDarkGreen, kTextFore, &kArial18Bold, A::Right, false, false, 6},
-    {K::Label, "Label3", kNoIndex, kOnPage, 240, 4440, 6255, 975, info::kAnecdote3, kDarkGreen, kTextFore, &kArial18Bold, A::Right, false, false, 2},
-    {K::Button, "Command1", kNoIndex, kOnPage, 4440, 5760, 2055, 495, u"عودة ", kNone, kNone, nullptr, A::Centre, false, false, 3},
-    {K::Button, "Command2", kNoIndex, kOnPage, 120, 5760, 1935, 495, u"متابعة", kNone, kNone, nullptr, A::Centre, false, false, 4},
-    {K::Button, "Command3", kNoIndex, kOnPage, 2400, 5760, 1695, 495, u"خروج", kNone, kNone, nullptr, A::Centre, false, false, 5},
+constexpr Control kForm24Controls[] = {
+    label("Label1", {.left = 240, .top = 120, .width = 6255, .height = 615}, u"بـــــــــــــــداية", {.back = kTitleBack, .fore = kTitleFore}, &kArial24Bold, A::Centre, 0),
+    label("Label2", {.left = 240, .top = 840, .width = 6255, .height = 4815}, info::kOpeningSaying, {.back = kDarkGreen, .fore = kTextFore}, &kArial18Bold, A::Right, 1),
+    button("Command1", {.left = 240, .top = 5760, .width = 2175, .height = 495}, u"متابعة ", 2),
+    button("Command2", {.left = 4560, .top = 5760, .width = 1935, .height = 495}, u"عودة ", 3),
+    button("Command3", {.left = 2760, .top = 5760, .width = 1455, .height = 495}, u"خروج", 4),
 };
 
-const Control kForm23Controls[] = {
-    {K::Label, "Label1", kNoIndex, kOnPage, 360, 120, 5895, 2295, info::kClosing1, kClosingBack, kClosingFore, &kArial2175, A::Right, false, false, 0},
-    {K::Label, "Label2", kNoIndex, kOnPage, 360, 2520, 5895, 2175, info::kClosing2, kClosingBack, kClosingFore, &kArial2175, A::Right, false, false, 1},
-    {K::Label, "Label3", kNoIndex, kOnPage, 360, 4800, 5895, 615, u"مصمم البرنامج / برنوان", kClosingBack, kClosingFore, &kArial2025, A::Centre, false, false, 2},
-    {K::Button, "Command1", kNoIndex, kOnPage, 360, 5760, 2175, 495, u"خروج", kNone, kNone, nullptr, A::Centre, false, false, 3},
-    {K::Button, "Command2", kNoIndex, kOnPage, 4080, 5760, 2175, 495, u"عودة", kNone, kNone, nullptr, A::Centre, false, false, 4},
+constexpr Control kForm25Controls[] = {
+    label("Label1", {.left = 240, .top = 120, .width = 6255, .height = 615}, u"استــــــــــــــــــراحة ", {.back = kTitleBack, .fore = kTitleFore}, &kArial2025Bold, A::Centre, 0),
+    label("Label2", {.left = 240, .top = 960, .width = 6255, .height = 3255}, info::kInterludeSaying, {.back = kDarkCyan, .fore = kTextFore}, &kArial18Bold, A::Right, 1),
+    label("Label3", {.left = 240, .top = 4440, .width = 6255, .height = 1095}, info::kProverb, {.back = kDarkCyan, .fore = kTextFore}, &kArial24Bold, A::Right, 2),
+    button("Command1", {.left = 4680, .top = 5760, .width = 1815, .height = 495}, u"عودة ", 3),
+    button("Command2", {.left = 2520, .top = 5760, .width = 1815, .height = 495}, u"خروج ", 4),
+    button("Command3", {.left = 240, .top = 5760, .width = 1815, .height = 495}, u"متابعة ", 5),
+};
+
+constexpr Control kForm26Controls[] = {
+    label("Label1", {.left = 240, .top = 120, .width = 6255, .height = 615}, u"اســـــــــــــــــــــــــتراحـــــــــــة", {.back = kTitleBack, .fore = kTitleFore}, &kArial2175Bold, A::Centre, 0),
+    label("Label2", {.left = 240, .top = 840, .width = 6255, .height = 1815}, info::kAnecdote1, {.back = kDarkGreen, .fore = kTextFore}, &kArial18Bold, A::Right, 1),
+    label("Label4", {.left = 240, .top = 2760, .width = 6255, .height = 1575}, info::kAnecdote2, {.back = kDarkGreen, .fore = kTextFore}, &kArial18Bold, A::Right, 6),
+    label("Label3", {.left = 240, .top = 4440, .width = 6255, .height = 975}, info::kAnecdote3, {.back = kDarkGreen, .fore = kTextFore}, &kArial18Bold, A::Right, 2),
+    button("Command1", {.left = 4440, .top = 5760, .width = 2055, .height = 495}, u"عودة ", 3),
+    button("Command2", {.left = 120, .top = 5760, .width = 1935, .height = 495}, u"متابعة", 4),
+    button("Command3", {.left = 2400, .top = 5760, .width = 1695, .height = 495}, u"خروج", 5),
+};
+
+constexpr Control kForm23Controls[] = {
+    label("Label1", {.left = 360, .top = 120, .width = 5895, .height = 2295}, info::kClosing1, {.back = kClosingBack, .fore = kClosingFore}, &kArial2175, A::Right, 0),
+    label("Label2", {.left = 360, .top = 2520, .width = 5895, .height = 2175}, info::kClosing2, {.back = kClosingBack, .fore = kClosingFore}, &kArial2175, A::Right, 1),
+    label("Label3", {.left = 360, .top = 4800, .width = 5895, .height = 615}, u"مصمم البرنامج / برنوان", {.back = kClosingBack, .fore = kClosingFore}, &kArial2025, A::Centre, 2),
+    button("Command1", {.left = 360, .top = 5760, .width = 2175, .height = 495}, u"خروج", 3),
+    button("Command2", {.left = 4080, .top = 5760, .width = 2175, .height = 495}, u"عودة", 4),
 };
 
 }  // namespace
 
-// name, window title, back colour, client width, client height, controls
-const Page kForm1{"Form1", u"فيلورا ", 0x00808000, 6690, 6405, kForm1Controls};
-const Page kForm23{"Form23", u"فيلورا", kButtonText, 6600, 6405, kForm23Controls};
-const Page kForm24{"Form24", u"فيلورا", kButtonText, 6690, 6405, kForm24Controls};
-const Page kForm25{"Form25", u"فيلورا ", kButtonText, 6690, 6405, kForm25Controls};
-const Page kForm26{"Form26", u"فيلورا", kButtonText, 6690, 6405, kForm26Controls};
+constexpr Page kForm1{.name = "Form1", .title = u"فيلورا ", .back = 0x00808000, .clientWidth = 6690, .clientHeight = 6405, .controls = kForm1Controls};
+constexpr Page kForm23{.name = "Form23", .title = u"فيلورا", .back = kButtonText, .clientWidth = 6600, .clientHeight = 6405, .controls = kForm23Controls};
+constexpr Page kForm24{.name = "Form24", .title = u"فيلورا", .back = kButtonText, .clientWidth = 6690, .clientHeight = 6405, .controls = kForm24Controls};
+constexpr Page kForm25{.name = "Form25", .title = u"فيلورا ", .back = kButtonText, .clientWidth = 6690, .clientHeight = 6405, .controls = kForm25Controls};
+constexpr Page kForm26{.name = "Form26", .title = u"فيلورا", .back = kButtonText, .clientWidth = 6690, .clientHeight = 6405, .controls = kForm26Controls};
 
 }  // namespace pages

@@ -23,29 +23,34 @@ struct Ref {
 inline constexpr Colour kSlotBack = 0x00800080;      // purple
 inline constexpr Colour kQuestionFore = 0x0000FFFF;  // yellow
 
+// Inside its frame, every slot's question label and check box stand at
+// top 240; the check box is 255 high.
+inline constexpr int kSlotControlTop = 240;
+inline constexpr int kCheckHeight = 255;
+
 struct SlotLayout {
     int slot;  // position on the page, 1 at the top
     Ref frame;
     int frameTop, frameHeight;  // left 120, width 6495 on every page
     Colour frameFore;
-    int frameTab;
+    int frameTab;  // the label follows at frameTab + 1, the check box at frameTab + 2
     Ref label;
-    int labelLeft, labelTop, labelWidth, labelHeight;
+    int labelLeft, labelWidth, labelHeight;
     bool labelAutoSize;
-    int labelTab;
     Ref check;
-    int checkLeft, checkTop, checkWidth, checkHeight;
-    int checkTab;
+    int checkLeft, checkWidth;
 };
 
 struct QuizLayout {
     std::string_view page;
     std::u16string_view title;
     Colour back;
-    // Previous (Command1) and Next (Command2): top 5880, height 375.
-    int previousLeft, previousWidth, previousTab;
+    // Previous (Command1) and Next (Command2): top 5880, height 375; Next
+    // stands at left 120 and follows Previous in the tab order.
+    int previousLeft, previousWidth;
     std::u16string_view previousCaption;
-    int nextLeft, nextWidth, nextTab;
+    int nextWidth;
+    int previousTab;
     // The page-number label: top 6000.
     Ref pageLabel;
     int pageLabelLeft, pageLabelWidth, pageLabelHeight;
@@ -60,7 +65,10 @@ struct QuizLayout {
     std::span<const SlotLayout> slotRows;  // stored order
 };
 
-// Form2 .. Form22, in page order.
+inline constexpr int kNextLeft = 120;
+
+// Form2 .. Form22, in page order; checked against the page rows of the
+// quiz sections at compile time (quiz_layouts.cpp).
 extern const std::array<QuizLayout, 21> kQuizLayouts;
 
 extern const Font kHeadingFont18;

@@ -5,35 +5,58 @@
 
 namespace quiz {
 
-using S = Section;
+namespace {
 
-// name, section, page number, section heading, page-number label,
-// first slot, slots, previous page, next page
-const std::array<QuizPage, 21> kQuizPages{{
-    {"Form2", S::Riddles, 1, u"الألغـــــــــــــــــــــــاز", u" الألغــــــ 1ـــــاز", 1, 7, "Form24", "Form3"},
-    {"Form3", S::Riddles, 2, u"", u"الألغــــــــــ2ـــــــــــــــاز", 8, 7, "Form2", "Form4"},
-    {"Form4", S::Riddles, 3, u"", u"الألغـــــــــــــ3ـــــــاز", 15, 7, "Form3", "Form5"},
-    {"Form5", S::Riddles, 4, u"", u"الألغــــــــــ4ــــــاز", 22, 7, "Form4", "Form6"},
-    {"Form6", S::Riddles, 5, u"", u"الألغـــــــــــــــ5ــــــــاز", 29, 7, "Form5", "Form25"},
+// Whether a page row's slots tile its section: the section's pages follow
+// each other, numbered from 1, their slots from slot 1 of the section to its
+// last, with no gap and no overlap, at most eight on a page.
+template <std::size_t N>
+consteval bool tiles(Section section, const std::array<SlotText, N>&)
+{
+    int page = 0;
+    std::size_t next = 1;
+    for (const QuizPage& row : kQuizPages) {
+        if (row.section != section)
+            continue;
+        if (row.pageNumber != ++page || std::size_t(row.firstSlot) != next || row.slotCount < 1 || row.slotCount > 8)
+            return false;
+        next += std::size_t(row.slotCount);
+    }
+    return next == N + 1;
+}
 
-    {"Form7", S::Firsts, 1, u"الأوائــــــــــــــــــــــــل", u"الأوائــــــــ1ــــــل", 1, 6, "Form25", "Form8"},
-    {"Form8", S::Firsts, 2, u"", u"الأوائــــــــــــ2ــــــــــــل", 7, 8, "Form7", "Form9"},
-    {"Form9", S::Firsts, 3, u"", u"الأوائــــــــــ3ــــــــل", 15, 8, "Form8", "Form10"},
-    {"Form10", S::Firsts, 4, u"", u"الأوائــــــــــــــ4ــــــــل", 23, 8, "Form9", "Form11"},
-    {"Form11", S::Firsts, 5, u"", u"الأوائـــــــــــــ5ــــــــل", 31, 8, "Form10", "Form12"},
-    {"Form12", S::Firsts, 6, u"", u"الأوائـــــــــ6ـــــل", 39, 8, "Form11", "Form13"},
-    {"Form13", S::Firsts, 7, u"", u"الأوائـــــــــ7ــــــل", 47, 8, "Form12", "Form14"},
-    {"Form14", S::Firsts, 8, u"", u"الأوائــــــــــ8ـــــــل", 55, 8, "Form13", "Form26"},
+static_assert(tiles(Section::Riddles, kRiddles));
+static_assert(tiles(Section::Firsts, kFirsts));
+static_assert(tiles(Section::General, kGeneral));
 
-    {"Form15", S::General, 1, u"الأسئـــــــــــــــلة العــــــامة", u"الأسئلة  1 العامة", 1, 6, "Form26", "Form16"},
-    {"Form16", S::General, 2, u"", u"الأسئلة 2 العامة ", 7, 8, "Form15", "Form17"},
-    {"Form17", S::General, 3, u"", u"الأسئلة 3 العامة ", 15, 8, "Form16", "Form18"},
-    {"Form18", S::General, 4, u"", u"الأسئلة 4 العامة", 23, 8, "Form17", "Form19"},
-    {"Form19", S::General, 5, u"", u"الأسئلة 5 العامة", 31, 8, "Form18", "Form20"},
-    {"Form20", S::General, 6, u"", u"الأسئلة 6 العامة", 39, 8, "Form19", "Form21"},
-    {"Form21", S::General, 7, u"", u"الأسئلة 7 العامة ", 47, 8, "Form20", "Form22"},
-    {"Form22", S::General, 8, u"", u"الأسئلة 8 العامة ", 55, 8, "Form21", "Form23"},
-}};
+// Pages and the pages they lead to are named Form1 .. Form26, and the rows
+// stand in page order from Form2.
+consteval bool namesAPage(std::string_view name, int number = 0)
+{
+    if (name.size() < 5 || name.size() > 6 || name.substr(0, 4) != "Form")
+        return false;
+    int value = 0;
+    for (char c : name.substr(4)) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return value >= 1 && value <= 26 && (number == 0 || value == number);
+}
+
+consteval bool namedInOrder()
+{
+    for (std::size_t k = 0; k < kQuizPages.size(); ++k) {
+        const QuizPage& row = kQuizPages[k];
+        if (!namesAPage(row.name, int(k) + 2) || !namesAPage(row.previous) || !namesAPage(row.next))
+            return false;
+    }
+    return true;
+}
+
+static_assert(namedInOrder());
+
+}  // namespace
 
 const QuizPage& quizPage(int number)
 {

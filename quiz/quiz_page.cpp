@@ -11,6 +11,7 @@
 #include <QCheckBox>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace quiz {
@@ -48,19 +49,21 @@ std::vector<Control> controlsOf(const pages::QuizLayout& layout, const QuizPage&
         controls.push_back({Kind::Frame, slot.frame.name, slot.frame.index, kOnPage, 120, slot.frameTop, 6495,
                             slot.frameHeight, text.title, pages::kSlotBack, slot.frameFore, nullptr, Align::Left,
                             false, true, slot.frameTab});
-        controls.push_back({Kind::Label, slot.label.name, slot.label.index, frame, slot.labelLeft, slot.labelTop,
-                            slot.labelWidth, slot.labelHeight, text.question, pages::kSlotBack,
-                            pages::kQuestionFore, nullptr, Align::Right, slot.labelAutoSize, false, slot.labelTab});
-        controls.push_back({Kind::CheckBox, slot.check.name, slot.check.index, frame, slot.checkLeft, slot.checkTop,
-                            slot.checkWidth, slot.checkHeight, kAnswerCaption, pages::kSlotBack,
-                            pages::kQuestionFore, nullptr, Align::Left, false, false, slot.checkTab});
+        controls.push_back({Kind::Label, slot.label.name, slot.label.index, frame, slot.labelLeft,
+                            pages::kSlotControlTop, slot.labelWidth, slot.labelHeight, text.question,
+                            pages::kSlotBack, pages::kQuestionFore, nullptr, Align::Right, slot.labelAutoSize, false,
+                            slot.frameTab + 1});
+        controls.push_back({Kind::CheckBox, slot.check.name, slot.check.index, frame, slot.checkLeft,
+                            pages::kSlotControlTop, slot.checkWidth, pages::kCheckHeight, kAnswerCaption,
+                            pages::kSlotBack, pages::kQuestionFore, nullptr, Align::Left, false, false,
+                            slot.frameTab + 2});
     }
     controls.push_back({Kind::Button, "Command1", kNoIndex, kOnPage, layout.previousLeft, 5880, layout.previousWidth,
                         375, layout.previousCaption, pages::kNoColour, pages::kNoColour, nullptr, Align::Centre, false,
                         false, layout.previousTab});
-    controls.push_back({Kind::Button, "Command2", kNoIndex, kOnPage, layout.nextLeft, 5880, layout.nextWidth, 375,
+    controls.push_back({Kind::Button, "Command2", kNoIndex, kOnPage, pages::kNextLeft, 5880, layout.nextWidth, 375,
                         kNextCaption, pages::kNoColour, pages::kNoColour, nullptr, Align::Centre, false, false,
-                        layout.nextTab});
+                        layout.previousTab + 1});
     controls.push_back({Kind::Label, layout.pageLabel.name, layout.pageLabel.index, kOnPage, layout.pageLabelLeft,
                         6000, layout.pageLabelWidth, layout.pageLabelHeight, data.pageLabel, layout.pageLabelBack,
                         layout.pageLabelFore, nullptr, layout.pageLabelAlign, layout.pageLabelAutoSize, false,
@@ -96,7 +99,9 @@ pages::PageWindow* buildQuizPage(shell::App& app, int number)
     const pages::QuizLayout& layout = pages::kQuizLayouts.at(std::size_t(number - 2));
     const std::vector<Control> controls = controlsOf(layout, data);
     const pages::Page description{layout.page, layout.title, layout.back, 6690, 6405, controls};
-    pages::PageWindow* page = pages::buildPage(description);
+    // Owned here until bound: a page that fails to bind is not leaked.
+    std::unique_ptr<pages::PageWindow> owner(pages::buildPage(description));
+    pages::PageWindow* page = owner.get();
     // The quiz pages share one title: a screen reader tells them apart by
     // this, read on arrival at the page after the title.
     page->setAccessibleDescription(placeOf(data));
@@ -115,7 +120,7 @@ pages::PageWindow* buildQuizPage(shell::App& app, int number)
     }
     app.onClick(page, "Command1_Click", [&app, page, &data] { app.navigate(page, data.previous); });
     app.onClick(page, "Command2_Click", [&app, page, &data] { app.navigate(page, data.next); });
-    return page;
+    return owner.release();
 }
 
 }  // namespace quiz

@@ -14,7 +14,7 @@
 
 namespace quiz {
 
-const std::array<SlotText, 35> kRiddles = {{
+constexpr std::array<SlotText, 35> kRiddles = {{
     // Form2
     {u"اللغز الأول",
      u"ماهو الشيء الموجود في كل شيء؟",

@@ -5,6 +5,8 @@
 // The texts of the three quiz sections: one row per slot, in section order
 // (slot 1 of the section first). Every text is used exactly as it stands here:
 // leading, trailing and doubled blanks and every kashida (U+0640) are part of it.
+// The tables are constant (constexpr where they are defined); their sizes here
+// are checked against the page rows at compile time (quiz/pages.cpp).
 
 #include <array>
 #include <string_view>

@@ -5,14 +5,41 @@
 
 #include "pages/build.h"
 #include "pages/widgets.h"
+#include "shell/buttons.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QSignalBlocker>
 
 #include <exception>
 
 namespace shell {
+
+namespace {
+
+// Keeps a page open while a message box blocks the pages: a close that does
+// not come from the user's input (a posted or sent close event) would
+// otherwise destroy it beneath the box.
+class CloseGate final : public QObject {
+public:
+    CloseGate(const App& app, QObject* page) : QObject(page), app_(app) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Close || !app_.blocked())
+            return false;
+        event->ignore();
+        return true;
+    }
+
+private:
+    const App& app_;
+};
+
+}  // namespace
 
 App::App(MessageBox& box, ProcessEnd& end, Windows& windows, PageFactory factory)
     : box_(box), end_(end), windows_(windows), factory_(std::move(factory))
@@ -53,6 +80,7 @@ pages::PageWindow* App::lookUp(int number)
         // Closing a page through the window system destroys it with its
         // state; the next look-up builds it afresh.
         page->setAttribute(Qt::WA_DeleteOnClose);
+        page->installEventFilter(new CloseGate(*this, page));
         QObject::connect(page, &pages::PageWindow::closedByUser, page, [this, number] { pageClosed(number); });
         entry = page;
     }
@@ -74,24 +102,39 @@ void App::start()
 
 void App::navigate(QWidget* from, std::string_view to)
 {
+    if (blocked())
+        return;
     windows_.show(lookUp(to));
     windows_.hide(from);
 }
 
 void App::endProgram()
 {
-    if (ended_)
+    if (exitRequested_ || blocked())
         return;
-    ended_ = true;
     for (auto& page : pages_)
         if (page)
             page->hide();
-    end_.end(0);
+    requestExit(0);
+}
+
+void App::requestExit(int status)
+{
+    if (exitRequested_)
+        return;
+    exitRequested_ = status;
+    end_.end(status);
 }
 
 void App::showMessage(QWidget* over, const QString& prompt, const QString& title)
 {
-    box_.show(over, prompt, title);
+    if (!blocked())
+        box_.show(over, prompt, title);
+}
+
+bool App::blocked() const
+{
+    return showingFatal_ || box_.isOpen();
 }
 
 void App::pageClosed(int number)
@@ -107,19 +150,30 @@ void App::pageClosed(int number)
 
 void App::guarded(const std::function<void()>& handler)
 {
+    if (blocked() || fatalReported_ || exitRequested_)
+        return;
     try {
         handler();
     } catch (const std::exception& failure) {
-        if (ended_)
-            return;
-        ended_ = true;
-        try {
-            box_.showFatal(QString::fromLocal8Bit(failure.what()));
-        } catch (...) {
-            // Nothing more can be told: the window system is gone.
-        }
-        end_.end(1);
+        reportFatal(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        reportFatal(QStringLiteral("an unknown failure"));
     }
+}
+
+void App::reportFatal(const QString& what)
+{
+    if (fatalReported_ || exitRequested_)
+        return;
+    fatalReported_ = true;
+    showingFatal_ = true;
+    try {
+        box_.showFatal(what);
+    } catch (...) {
+        // Nothing more can be told: the window system is gone.
+    }
+    showingFatal_ = false;
+    requestExit(1);
 }
 
 void App::onClick(pages::PageWindow* page, std::string_view handlerName, std::function<void()> handler)
@@ -130,10 +184,22 @@ void App::onClick(pages::PageWindow* page, std::string_view handlerName, std::fu
     if (!button)
         throw std::logic_error("no control for handler " + std::string(handlerName));
     auto run = [this, handler = std::move(handler)] { guarded(handler); };
-    if (qobject_cast<QCheckBox*>(button))
-        QObject::connect(button, &QAbstractButton::toggled, page, run);
-    else
+    if (qobject_cast<QCheckBox*>(button)) {
+        // An assistive technology toggles a box directly, past the modality
+        // that holds back the user's input: while a box blocks the pages,
+        // the tick is put back before anything else sees the change.
+        QObject::connect(button, &QAbstractButton::toggled, page, [this, button, run](bool checked) {
+            if (blocked()) {
+                const QSignalBlocker quiet(button);
+                button->setChecked(!checked);
+                return;
+            }
+            run();
+        });
+    } else {
         QObject::connect(button, &QAbstractButton::clicked, page, run);
+        pressOnReturn(button);
+    }
 }
 
 }  // namespace shell

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -35,8 +36,14 @@ public:
 class MessageBox {
 public:
     virtual ~MessageBox() = default;
+    // Opens the box and returns at once; the box stays open until the user
+    // closes it, and then gives the keyboard back to `over`.
     virtual void show(QWidget* over, const QString& prompt, const QString& title) = 0;
-    // Tells the user that the program must end because of a failure.
+    // Whether a box opened by show() is still open (never, for a box that
+    // is closed before show() returns).
+    virtual bool isOpen() const { return false; }
+    // Tells the user that the program must end because of a failure, and
+    // returns when the user has closed the box.
     virtual void showFatal(const QString& what) = 0;
 };
 
@@ -88,24 +95,39 @@ public:
     void endProgram();
     void showMessage(QWidget* over, const QString& prompt, const QString& title);
 
+    // A message box is open: it blocks every page, whatever the source of an
+    // action (the user, an assistive technology, a timer or a posted event).
+    // No handler runs, no tick changes, no page is shown, hidden or closed.
+    bool blocked() const;
+
+    // A failure was reported to the user; the program ends with status 1.
+    bool fatalReported() const { return fatalReported_; }
+    // The status the program was asked to end with, if it was.
+    std::optional<int> exitRequested() const { return exitRequested_; }
+
     // Binds a handler named "<Control>_Click" to the click of that control
     // (found without regard to case). A check box's click is any change of
     // its state by the user (mouse, Space, or an assistive technology).
     void onClick(pages::PageWindow* page, std::string_view handlerName, std::function<void()> handler);
-    // Runs a handler; a window-system failure inside it ends the program.
+    // Runs a handler unless a box blocks the pages or the program is ending;
+    // a failure inside it (of any type) is reported and ends the program.
     void guarded(const std::function<void()>& handler);
 
     static int pageNumber(std::string_view name);  // "Form7" -> 7, 0 when unknown
 
 private:
     void pageClosed(int number);
+    void requestExit(int status);
+    void reportFatal(const QString& what);
 
     MessageBox& box_;
     ProcessEnd& end_;
     Windows& windows_;
     PageFactory factory_;
     std::array<QPointer<pages::PageWindow>, kPageCount> pages_{};
-    bool ended_ = false;
+    bool fatalReported_ = false;
+    std::optional<int> exitRequested_;
+    bool showingFatal_ = false;
 };
 
 }  // namespace shell

@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+class QAbstractButton;
+
 namespace pages {
 class PageWindow;
 }
@@ -24,5 +26,8 @@ struct ButtonRow {
 };
 
 void bindButtons(App& app, pages::PageWindow* page, std::span<const ButtonRow> rows);
+
+// Return and Enter press the button while it has the focus, as Space does.
+void pressOnReturn(QAbstractButton* button);
 
 }  // namespace shell

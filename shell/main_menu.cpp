@@ -14,11 +14,13 @@
 #include <QMouseEvent>
 #include <QObject>
 
+#include <memory>
+
 namespace shell {
 
 namespace {
 
-const ButtonRow kMenuButtons[] = {
+constexpr ButtonRow kMenuButtons[] = {
     {"Command1_Click", Action::Navigate, "Form24"},  // "التالي"
     {"w_Click", Action::Navigate, "Form2"},          // "صفحة الألغاز"
     {"Command6_Click", Action::Navigate, "Form7"},   // "صفحة الأوائل"
@@ -31,7 +33,7 @@ struct Hint {
     std::u16string_view text;
 };
 
-const Hint kHints[] = {
+constexpr Hint kHints[] = {
     {"a_MouseMove", u"لا تنسى أن تدعو لنا "},
     {"Command1_MouseMove", u"بسم الله وعلى بركة الله "},
     {"Command2_MouseMove", u"الله يوفقك في الدنيا والآخرة ومع السلامة"},
@@ -97,7 +99,9 @@ QString aboutText()
 
 pages::PageWindow* buildMainMenu(App& app)
 {
-    pages::PageWindow* page = pages::buildPage(pages::kForm1);
+    // Owned here until bound: a page that fails to bind is not leaked.
+    std::unique_ptr<pages::PageWindow> owner(pages::buildPage(pages::kForm1));
+    pages::PageWindow* page = owner.get();
     // Read on arrival after the title, which other pages share.
     page->setAccessibleDescription(QStringLiteral("القائمة الرئيسية"));
     bindButtons(app, page, kMenuButtons);
@@ -110,7 +114,7 @@ pages::PageWindow* buildMainMenu(App& app)
         QWidget* target = control == "Form" ? page : pages::findControl(page, control);
         hints->watch(target, hint.text);
     }
-    return page;
+    return owner.release();
 }
 
 }  // namespace shell

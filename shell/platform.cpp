@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -26,27 +27,35 @@ class QtMessageBox final : public MessageBox {
 public:
     void show(QWidget* over, const QString& prompt, const QString& title) override
     {
-        QMessageBox box(QMessageBox::NoIcon, pages::windowTitleText(title), prompt, QMessageBox::Ok,
-                        over ? over->window() : nullptr);
-        box.setTextFormat(Qt::PlainText);
-        nameUntitledBox(box);
-        box.setWindowModality(Qt::ApplicationModal);
+        // Shown without an event loop of its own: the handler that opened it
+        // returns at once, and the box lives on its own, owned by the page.
+        QWidget* page = over ? over->window() : nullptr;
+        auto* box = new QMessageBox(QMessageBox::NoIcon, pages::windowTitleText(title), prompt, QMessageBox::Ok, page);
+        box->setTextFormat(Qt::PlainText);
+        nameUntitledBox(*box);
+        box->setWindowModality(Qt::ApplicationModal);
         // Right-aligned text in a box that is not mirrored.
-        box.setLayoutDirection(Qt::LeftToRight);
-        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        box->setLayoutDirection(Qt::LeftToRight);
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
             label->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
         // No icon anywhere, also not the one some platforms put on OK.
-        if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
             ok->setIcon(QIcon());
         // Read as an alert named by its title, or by its prompt when it has
         // none; the prompt itself is read from the box's text.
-        box.setAccessibleName(title.isEmpty() ? prompt : title);
-        box.exec();
-        // Give the keyboard back to the page, also where no window manager
-        // does it when the box goes away.
-        if (QWidget* page = box.parentWidget(); page && page->isVisible())
-            page->activateWindow();
+        box->setAccessibleName(title.isEmpty() ? prompt : title);
+        QObject::connect(box, &QDialog::finished, box, [box, page = QPointer<QWidget>(page)] {
+            box->deleteLater();
+            // Give the keyboard back to the page, also where no window
+            // manager does it when the box goes away.
+            if (page && page->isVisible())
+                page->activateWindow();
+        });
+        open_ = box;
+        box->show();
     }
+
+    bool isOpen() const override { return open_ && open_->isVisible(); }
 
     void showFatal(const QString& what) override
     {
@@ -54,6 +63,9 @@ public:
         std::fflush(stderr);
         QMessageBox::critical(nullptr, QStringLiteral("فيلورا"), what);
     }
+
+private:
+    QPointer<QMessageBox> open_;
 };
 
 class QtProcessEnd final : public ProcessEnd {

@@ -17,6 +17,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -45,35 +47,100 @@ void prepareApplication()
 
 namespace {
 
-// Until the application object exists, Qt's messages are held back: if the
-// platform cannot be opened, the user gets one clear line instead of Qt's
-// report and an abort.
-std::string g_heldMessages;
-QtMessageHandler g_previousHandler = nullptr;
+// Until the application object exists, Qt's messages are held back: when the
+// platform cannot be opened, the user gets one clear report instead of Qt's
+// scattered lines and an abort. Qt's own threads (the X11 event reader) log
+// too, so the held messages are guarded.
+struct HeldMessages {
+    std::mutex lock;
+    std::string text;
+    bool released = false;  // printed; later messages go to Qt's handler
+    QtMessageHandler previous = nullptr;
+};
+
+HeldMessages& held()
+{
+    static HeldMessages messages;
+    return messages;
+}
+
+// Whether Qt's messages say that no display server could be reached (and
+// not, say, that the platform plugin is missing).
+bool noDisplayReached(const std::string& messages)
+{
+    return messages.find("could not connect to display") != std::string::npos
+        || messages.find("Failed to create wl_display") != std::string::npos;
+}
 
 void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtFatalMsg) {
-        const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "filora: cannot open a window: no display could be reached%s%s%s\n",
-                     display && *display ? " (DISPLAY=" : "", display && *display ? display : "",
-                     display && *display ? ")" : "");
-        std::fflush(stderr);
-        _exit(1);
+    const std::string line = qFormatLogMessage(type, context, message).toStdString();
+    HeldMessages& messages = held();
+    std::unique_lock guard(messages.lock);
+    if (messages.released) {
+        const QtMessageHandler previous = messages.previous;
+        guard.unlock();
+        if (previous)
+            previous(type, context, message);
+        return;
     }
-    g_heldMessages += qFormatLogMessage(type, context, message).toStdString();
-    g_heldMessages += '\n';
+    if (type != QtFatalMsg) {
+        messages.text += line;
+        messages.text += '\n';
+        return;
+    }
+    // The platform could not be opened: say why, once, and end with status 1
+    // (without Qt's abort and its core dump).
+    if (noDisplayReached(messages.text)) {
+        const char* display = std::getenv("DISPLAY");
+        const bool named = display && *display;
+        std::fprintf(stderr, "filora: cannot open a window: no display could be reached%s%s%s\n",
+                     named ? " (DISPLAY=" : "", named ? display : "", named ? ")" : "");
+    } else {
+        std::string report = messages.text + line;
+        while (!report.empty() && report.back() == '\n')
+            report.pop_back();
+        std::fprintf(stderr, "filora: cannot open a window; Qt reported:\n%s\n", report.c_str());
+    }
+    std::fflush(stderr);
+    _exit(1);
+}
+
+void holdStartupMessages()
+{
+    held().previous = qInstallMessageHandler(startupMessageHandler);
+}
+
+// The application exists: what was held is printed, and Qt's handler takes
+// over.
+void releaseStartupMessages()
+{
+    HeldMessages& messages = held();
+    const std::lock_guard guard(messages.lock);
+    qInstallMessageHandler(messages.previous);
+    messages.released = true;
+    if (!messages.text.empty())
+        std::fputs(messages.text.c_str(), stderr);
+    messages.text.clear();
 }
 
 }  // namespace
 
+int startAndRun(App& app)
+{
+    app.start();
+    if (const std::optional<int> status = app.exitRequested())
+        return *status;
+    if (!app.existing(1) || !app.existing(1)->isVisible())
+        return 1;  // no window to run for
+    return QApplication::exec();
+}
+
 int run(int argc, char** argv)
 {
-    g_previousHandler = qInstallMessageHandler(startupMessageHandler);
+    holdStartupMessages();
     QApplication application(argc, argv);
-    qInstallMessageHandler(g_previousHandler);
-    if (!g_heldMessages.empty())
-        std::fputs(g_heldMessages.c_str(), stderr);
+    releaseStartupMessages();
 
     // Task bars match the windows to the desktop entry, and show its icon, by
     // the desktop file name (the Wayland app id, org.example.filora, set in
@@ -85,10 +152,7 @@ int run(int argc, char** argv)
     prepareApplication();
 
     App app;
-    app.start();
-    if (!app.existing(1) || !app.existing(1)->isVisible())
-        return 1;  // start-up failed and was reported
-    return QApplication::exec();
+    return startAndRun(app);
 }
 
 }  // namespace shell

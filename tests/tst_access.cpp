@@ -158,7 +158,7 @@ void TestAccess::messageBoxesAreAlerts()
         box->close();
     });
     support::click(window, control.toLatin1().constData());
-    QVERIFY(inspected);
+    QTRY_VERIFY(inspected);
     // Closed, the box gives the keyboard back to the page.
     QTRY_COMPARE(QApplication::activeWindow(), window);
 }

@@ -9,6 +9,8 @@
 #include "shell/start.h"
 
 #include <QCheckBox>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QImage>
 
 using support::Harness;
@@ -59,6 +61,8 @@ private slots:
     void tourByKeys();
     void focusMarkStandsOut_data();
     void focusMarkStandsOut();
+    void returnPressesTheFocusedButton_data();
+    void returnPressesTheFocusedButton();
 };
 
 void TestKeyboard::tourByKeys()
@@ -175,6 +179,38 @@ void TestKeyboard::focusMarkStandsOut()
         // At least the outline of a box around the caption.
         QVERIFY2(standingOut >= 40, qPrintable(where + QStringLiteral(": %1 of %2").arg(standingOut).arg(changed)));
     }
+}
+
+void TestKeyboard::returnPressesTheFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+// Return and Enter press a focused push button, as Space does, on every page.
+void TestKeyboard::returnPressesTheFocusedButton()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    int buttons = 0;
+    for (int number = 1; number <= shell::kPageCount; ++number) {
+        Harness h;
+        pages::PageWindow* page = h.showPage(number);
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        for (QWidget* control : page->focusOrder()) {
+            auto* button = qobject_cast<QPushButton*>(control);
+            if (!button)
+                continue;
+            ++buttons;
+            button->setFocus(Qt::TabFocusReason);
+            QSignalSpy pressed(button, &QAbstractButton::clicked);
+            QTest::keyClick(button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QVERIFY2(pressed.size() == 1, qPrintable(page->objectName() + u' ' + button->objectName()));
+        }
+    }
+    QCOMPARE(buttons, 2 * 21 + 6 + 3 + 3 + 3 + 2);
 }
 
 QTEST_MAIN(TestKeyboard)

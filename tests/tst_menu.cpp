@@ -166,7 +166,7 @@ void TestMenu::theRealAboutBox()
         box->close();  // the close box, not OK
     });
     support::click(menu, "a");
-    QVERIFY(inspected);
+    QTRY_VERIFY(inspected);
     QVERIFY(menu->isVisible());
     QVERIFY(h.end.statuses.isEmpty());
 }

@@ -165,7 +165,7 @@ void TestPlainText::messageBoxShowsTextsAsTheyStand()
         QCOMPARE(accessibleName(label), text);
     });
     shell::platformMessageBox().show(nullptr, text, text);
-    QVERIFY(inspected);
+    QTRY_VERIFY(inspected);
 }
 
 QTEST_MAIN(TestPlainText)

@@ -8,7 +8,9 @@
 #include "quiz/quiz_page.h"
 #include "shell/start.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -48,6 +50,8 @@ private slots:
     void ticksSurviveNextAndPrevious();
     void framesAndLabelsIgnoreClicks();
     void theRealAnswerBox();
+    void anOpenBoxBlocksEveryPage_data();
+    void anOpenBoxBlocksEveryPage();
 };
 
 void TestQuiz::everySlot_data()
@@ -228,10 +232,54 @@ void TestQuiz::theRealAnswerBox()
         QTest::mouseClick(ok, Qt::LeftButton);
     });
     support::click(window, "Check6");
-    QVERIFY(inspected);
+    QTRY_VERIFY(inspected);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(support::control(window, "Check6")->isChecked());
     QVERIFY(window->isVisible());
+}
+
+void TestQuiz::anOpenBoxBlocksEveryPage_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("action");  // an accessible action, or "close" for a posted close event
+    QTest::newRow("Toggle on another answer box") << "Check2" << QAccessibleActionInterface::toggleAction();
+    QTest::newRow("Press on the next button") << "Command2" << QAccessibleActionInterface::pressAction();
+    QTest::newRow("posted close of the page") << QString() << "close";
+}
+
+// While an answer box is open nothing reaches the pages beneath it, whatever
+// the source: a screen reader's action, a timer or a posted event. Closed,
+// it gives the keyboard back to the page.
+void TestQuiz::anOpenBoxBlocksEveryPage()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, action);
+    support::RealBoxHarness h;
+    QPointer<pages::PageWindow> window = h.showPage(6);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+    support::click(window, "Check1");
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box);
+
+    if (action == QLatin1String("close")) {
+        QCoreApplication::postEvent(window, new QCloseEvent);
+    } else {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(support::control(window, qPrintable(control)));
+        QVERIFY(face && face->actionInterface());
+        face->actionInterface()->doAction(action);
+    }
+    QTest::qWait(300);  // a press clicks after 100 ms
+    QVERIFY(window && window->isVisible());
+    QVERIFY(!h.app.existing(25));
+    QVERIFY(!support::control(window, "Check2")->isChecked());
+    QCOMPARE(QApplication::activeModalWidget(), box);
+    QCOMPARE(window->findChildren<QMessageBox*>().size(), 1);
+    QVERIFY(h.end.statuses.isEmpty());
+
+    box->close();
+    QTRY_COMPARE(QApplication::activeWindow(), window.data());
 }
 
 QTEST_MAIN(TestQuiz)

@@ -36,14 +36,20 @@ protected:
 };
 
 // Windows that fail to show (or to hide) one page, as a broken window system
-// would.
+// would; `afterShow` fails once the page is shown.
 class FailingWindows final : public shell::Windows {
 public:
-    explicit FailingWindows(QString failing, bool onHide = false) : failing_(std::move(failing)), onHide_(onHide) {}
+    explicit FailingWindows(QString failing, bool onHide = false, bool afterShow = false)
+        : failing_(std::move(failing)), onHide_(onHide), afterShow_(afterShow)
+    {
+    }
     void show(QWidget* page) override
     {
-        if (!onHide_ && page->objectName() == failing_)
+        if (!onHide_ && page->objectName() == failing_) {
+            if (afterShow_)
+                shell::platformWindows().show(page);
             throw shell::WindowSystemError("cannot map the window");
+        }
         shell::platformWindows().show(page);
     }
     void hide(QWidget* page) override
@@ -56,6 +62,7 @@ public:
 private:
     QString failing_;
     bool onHide_;
+    bool afterShow_;
 };
 
 }  // namespace
@@ -78,7 +85,9 @@ private slots:
     void closedPageIsBuiltAfresh();
     void failedShowIsFatalAndKeepsTheCurrentPage_data();
     void failedShowIsFatalAndKeepsTheCurrentPage();
+    void failedShowEndsTheProcessWithStatus1_data();
     void failedShowEndsTheProcessWithStatus1();
+    void failedCreationIsFatal_data();
     void failedCreationIsFatal();
     void pageNames_data();
     void pageNames();
@@ -341,41 +350,72 @@ void TestShell::failedShowIsFatalAndKeepsTheCurrentPage()
 }
 
 // The real fatal box and the real end: the box names the failure while the
-// page stays visible beneath it, and the event loop ends with status 1.
+// page stays visible beneath it, and the program ends with status 1, also
+// when start-up fails after the main menu is shown (before the event loop).
+void TestShell::failedShowEndsTheProcessWithStatus1_data()
+{
+    QTest::addColumn<bool>("atStart");
+    QTest::newRow("navigating") << false;
+    QTest::newRow("starting, after the main menu is shown") << true;
+}
+
 void TestShell::failedShowEndsTheProcessWithStatus1()
 {
-    FailingWindows windows(QStringLiteral("Form2"));
+    QFETCH(bool, atStart);
+    FailingWindows windows(QStringLiteral("Form%1").arg(atStart ? 1 : 2), false, atStart);
     shell::App app(shell::platformMessageBox(), shell::platformProcessEnd(), windows);
-    pages::PageWindow* menu = app.lookUp(1);
-    shell::platformWindows().show(menu);
-    QVERIFY(QTest::qWaitForWindowExposed(menu));
 
     bool inspected = false;
     bool menuVisibleBeneath = false;
     QString told;
-    QTimer::singleShot(0, menu, [&] {
+    auto inspect = [&] {
         support::inspectNextModalBox(this, inspected, [&](QMessageBox* box) {
             told = box->text();
-            menuVisibleBeneath = menu->isVisible();
+            menuVisibleBeneath = app.existing(1) && app.existing(1)->isVisible();
             box->accept();
         });
-        support::click(menu, "w");
-    });
-    const int status = QApplication::exec();
+    };
+    int status = 0;
+    if (atStart) {
+        QObject watchdog;  // an event loop that never ends fails, not hangs
+        QTimer::singleShot(20000, &watchdog, [] { QCoreApplication::exit(99); });
+        inspect();
+        status = shell::startAndRun(app);
+    } else {
+        pages::PageWindow* menu = app.lookUp(1);
+        shell::platformWindows().show(menu);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTimer::singleShot(0, menu, [&] {
+            inspect();
+            support::click(menu, "w");
+        });
+        status = QApplication::exec();
+    }
     QCOMPARE(status, 1);
     QVERIFY(inspected);
     QCOMPARE(told, QStringLiteral("cannot map the window"));
     QVERIFY(menuVisibleBeneath);
-    QVERIFY(menu->isVisible());
+    QVERIFY(app.existing(1)->isVisible());
+    QVERIFY(app.fatalReported());
+}
+
+void TestShell::failedCreationIsFatal_data()
+{
+    QTest::addColumn<bool>("standard");  // the failure is a std::exception
+    QTest::newRow("window-system error") << true;
+    QTest::newRow("failure of another type") << false;
 }
 
 void TestShell::failedCreationIsFatal()
 {
+    QFETCH(bool, standard);
     support::RecordingBox box;
     support::RecordingEnd end;
-    shell::App app(box, end, shell::platformWindows(), [](shell::App& owner, int number) -> pages::PageWindow* {
-        if (number == 2)
+    shell::App app(box, end, shell::platformWindows(), [standard](shell::App& owner, int number) -> pages::PageWindow* {
+        if (number == 2 && standard)
             throw shell::WindowSystemError("cannot create the window");
+        if (number == 2)
+            throw 2;
         return shell::buildAndBind(owner, number);
     });
     pages::PageWindow* menu = app.lookUp(1);

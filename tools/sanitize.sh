@@ -8,7 +8,7 @@
 # Extra arguments go to ctest, e.g. tools/sanitize.sh -R tst_soak.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-tools/setup.sh --packages-only
-cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILORA_SANITIZE=ON >/dev/null
+tools/setup.sh --packages-only --tests
+cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILORA_SANITIZE=ON -DFILORA_WERROR=ON >/dev/null
 cmake --build build-san --parallel "$(nproc)"
 ctest --test-dir build-san --output-on-failure --parallel "$(nproc)" "$@"

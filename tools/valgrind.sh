@@ -7,9 +7,9 @@
 #   - runs the Qt Test programs with `ctest -T memcheck`; valgrind's report of
 #     each is in build-valgrind/Testing/Temporary/MemoryChecker.<n>.log;
 #   - runs the tests that start the real program (no_display,
-#     unreachable_display, two_copies, atspi_tour, atspi_tour_wayland) with
-#     the program itself under valgrind, one report per process in
-#     build-valgrind/Testing/program/.
+#     unreachable_display, missing_platform_plugin, two_copies, atspi_tour,
+#     atspi_tour_wayland) with the program itself
+#     under valgrind, one report per process in build-valgrind/Testing/program/.
 # The install checks run no code of the program's and are left out.
 # Findings inside Qt and the system libraries are suppressed by
 # tests/sanitizers/valgrind.supp; any other error or definite leak makes
@@ -17,7 +17,7 @@
 # Extra arguments go to both ctest runs, e.g. tools/valgrind.sh -R tst_quiz.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-tools/setup.sh --packages-only valgrind
+tools/setup.sh --packages-only --tests valgrind
 cmake -S . -B build-valgrind -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILORA_BENCHMARKS=OFF \
     -DFILORA_TEST_TIMEOUT=7200 >/dev/null
 cmake --build build-valgrind --parallel "$(nproc)"
@@ -27,7 +27,7 @@ export QTEST_FUNCTION_TIMEOUT=7200000 FILORA_TEST_WAIT=600
 # memory in ways valgrind cannot follow; the interpreter gives the same results.
 export QT_ENABLE_REGEXP_JIT=0
 
-program_tests='^(no_display|unreachable_display|two_copies|atspi_tour|atspi_tour_wayland)$'
+program_tests='^(no_display|unreachable_display|missing_platform_plugin|two_copies|atspi_tour|atspi_tour_wayland)$'
 status=0
 ctest --test-dir build-valgrind -T memcheck -E "$program_tests|^install_" --output-on-failure "$@" || status=$?
 
