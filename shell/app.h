@@ -5,6 +5,8 @@
 // The running program: the page registry, navigate and end program, and the
 // binding of event handlers to the controls of a page.
 
+#include "shell/page_cache.h"
+
 #include <QPointer>
 #include <QString>
 
@@ -105,6 +107,7 @@ private:
     Windows& windows_;
     PageFactory factory_;
     std::array<QPointer<pages::PageWindow>, kPageCount> pages_{};
+    PageCache cache_;
     bool ended_ = false;
 };
 
