@@ -17,7 +17,7 @@ what="${1:-all}"
 where="${2:-both}"
 bin="$build/bench"
 
-for exe in bench_driver bench_pages bench_startup_program bench_startup_bare bench_startup_text bench_tour; do
+for exe in bench_driver bench_pages bench_startup_program bench_startup_bare bench_startup_floor bench_tour; do
     if [[ ! -x "$bin/$exe" ]]; then
         echo "run.sh: $bin/$exe is missing; build first (libbenchmark-dev must be installed)" >&2
         exit 1
