@@ -16,7 +16,9 @@
 #include "shell/start.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 
 #include <benchmark/benchmark.h>
@@ -153,9 +155,9 @@ BENCHMARK(NavigateToBuilt)->DenseRange(1, shell::kPageCount)->Apply([](auto* c) 
 // in which the program gets the surfaces of the likely next pages ready.
 void idle(int ms)
 {
-    const auto until = Clock::now() + std::chrono::milliseconds(ms);
-    while (Clock::now() < until)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QEventLoop pause;
+    QTimer::singleShot(ms, &pause, &QEventLoop::quit);
+    pause.exec();
 }
 
 // Two pages far from `target` and from each other, to move away through.

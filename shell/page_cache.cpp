@@ -16,13 +16,17 @@ namespace {
 // far shorter than anyone takes to read a page and press a button.
 constexpr int kPrepareDelayMs = 40;
 
+// A surface given back keeps one pixel: some window systems refuse a
+// surface of no pixels at all.
+constexpr QSize kReleasedSize(1, 1);
+
 }  // namespace
 
 PageCache::PageCache()
 {
     prepareLater_.setSingleShot(true);
     prepareLater_.setInterval(kPrepareDelayMs);
-    QObject::connect(&prepareLater_, &QTimer::timeout, [this] {
+    QObject::connect(&prepareLater_, &QTimer::timeout, &prepareLater_, [this] {
         for (const QPointer<QWidget>& page : kept_)
             if (page)
                 prepare(page);
@@ -50,8 +54,8 @@ void PageCache::release(QWidget* window)
 {
     if (window->isVisible())
         return;
-    if (QBackingStore* store = window->backingStore(); store && !store->size().isEmpty())
-        store->resize(QSize(0, 0));
+    if (QBackingStore* store = window->backingStore(); store && store->size() != kReleasedSize)
+        store->resize(kReleasedSize);
 }
 
 void PageCache::prepare(QWidget* window)
@@ -60,7 +64,7 @@ void PageCache::prepare(QWidget* window)
         return;
     // Only a surface the window had before and gave back: a page never shown
     // gets its surface when it is first shown.
-    if (QBackingStore* store = window->backingStore(); store && store->size().isEmpty())
+    if (QBackingStore* store = window->backingStore(); store && store->size() == kReleasedSize)
         store->resize(window->size());
 }
 
