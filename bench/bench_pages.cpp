@@ -201,6 +201,31 @@ void NavigateOn(benchmark::State& state)
 }
 BENCHMARK(NavigateOn)->Arg(1)->Arg(3)->Arg(9)->Arg(17)->Arg(24)->Iterations(10)->Apply([](auto* c) { withSpread(c); });
 
+// Control for NavigateOn: back to the page one came from, as NavigateToBuilt,
+// but after the same pause, so that the cost of the pause itself shows.
+void NavigateBackAfterPause(benchmark::State& state)
+{
+    const int target = int(state.range(0));
+    const int source = sourceFor(target);
+    shell::App app;
+    QWidget* from = startAt(app, source);
+    if (!from || !navigateAndPaint(app, from, target) || !navigateAndPaint(app, app.lookUp(target), source))
+        state.SkipWithError("a page was not painted");
+    for (auto _ : state) {
+        idle(80);
+        const bench::PaintCounter counter(app.lookUp(target));
+        const auto started = Clock::now();
+        app.navigate(from, formName(target));
+        const bool painted = bench::waitForPaint(counter, 0);
+        state.SetIterationTime(seconds(started));
+        if (!painted || !navigateAndPaint(app, app.lookUp(target), source)) {
+            state.SkipWithError("a page was not painted");
+            break;
+        }
+    }
+}
+BENCHMARK(NavigateBackAfterPause)->Arg(1)->Arg(3)->Arg(9)->Arg(17)->Arg(24)->Iterations(10)->Apply([](auto* c) { withSpread(c); });
+
 // To a built page that gave its drawing surface back: one neither the page
 // one comes from nor the page after it.
 void NavigateToReleased(benchmark::State& state)
@@ -377,7 +402,8 @@ public:
         // Navigation.
         navigation("NavigateToBuilt", "back to the page one came from", 1500, 2000,
                    find("BaselineShowBuiltBareWindow/"));
-        navigation("NavigateOn", "on to the page after", 2000, 2000, nullptr);
+        navigation("NavigateOn", "on to the page after, after a pause", 2000, 2000, nullptr);
+        navigation("NavigateBackAfterPause", "back, after the same pause (control)", 2000, 2000, nullptr);
         navigation("NavigateToReleased", "to a page that gave its surface back", 5000, 5000, nullptr);
         navigation("NavigateToUnbuilt", "navigate to an unbuilt page", 5000, 5000,
                    find("BaselineShowNewBareWindow/"));

@@ -6,6 +6,7 @@
 #include "pages/widgets.h"
 
 #include <QBackingStore>
+#include <QPainter>
 #include <QWidget>
 
 namespace shell {
@@ -64,8 +65,19 @@ void PageCache::prepare(QWidget* window)
         return;
     // Only a surface the window had before and gave back: a page never shown
     // gets its surface when it is first shown.
-    if (QBackingStore* store = window->backingStore(); store && store->size() == kReleasedSize)
-        store->resize(window->size());
+    QBackingStore* store = window->backingStore();
+    if (!store || store->size() != kReleasedSize)
+        return;
+    store->resize(window->size());
+    // Touch the new surface now, so that its memory is in place when the
+    // page is drawn into it.
+    const QRect whole(QPoint(0, 0), window->size());
+    store->beginPaint(whole);
+    if (QPaintDevice* device = store->paintDevice()) {
+        QPainter painter(device);
+        painter.fillRect(whole, window->palette().color(QPalette::Window));
+    }
+    store->endPaint();
 }
 
 bool PageCache::holdsSurface(const QWidget* window)

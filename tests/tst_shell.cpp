@@ -248,6 +248,10 @@ void TestShell::pageKeepsItsStateWhileHidden()
         QCOMPARE(support::control(page3, name.constData())->isChecked(), k == 2 || k == 5);
     }
     QCOMPARE(page3->focusWidget(), support::control(page3, "Command2"));
+    // Form4, the page after the shown one, had given its surface back and
+    // gets it ready again.
+    if (released)
+        QTRY_VERIFY(shell::PageCache::holdsSurface(h.app.existing(4)));
     // What the window shows (its surface) is the page drawn anew.
     const auto shown = [page3] {
         return page3->screen()->grabWindow(page3->winId()).toImage().convertToFormat(QImage::Format_RGB32);
