@@ -35,6 +35,7 @@ export XDG_RUNTIME_DIR="$runtime"
 # Instructions to the first paint under callgrind, program and floor.
 instructions() {
     local out program floor
+    command -v valgrind >/dev/null || "$root/tools/setup.sh" --packages-only valgrind
     out="$(mktemp -d)"
     for exe in program floor; do
         # Under X11 a forked child has a count of its own: take the parent's.
