@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QPixmap>
 #include <QPushButton>
@@ -110,20 +111,59 @@ QString controlObjectName(std::string_view name, int index)
     return result;
 }
 
+namespace {
+
+// The artwork (72 × 72) and its drawings at the sizes of title bars, task
+// bars and window switchers (the resource list in CMakeLists.txt), read when
+// the window system first asks for them: the offscreen platform never does.
+class PageIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        artwork().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return artwork().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return artwork().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return artwork().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return artwork().availableSizes(mode, state);
+    }
+    QString key() const override { return QStringLiteral("filora-page"); }
+    QIconEngine* clone() const override { return new PageIconEngine; }
+    bool isNull() override { return false; }
+
+private:
+    static const QIcon& artwork()
+    {
+        static const QIcon icon = [] {
+            // Read as PNG directly: guessing the format would load every image plug-in.
+            QIcon drawings;
+            for (int size : {16, 24, 32, 48, 72}) {
+                QImageReader reader(QStringLiteral(":/filora/filora-%1.png").arg(size), "png");
+                reader.setAutoDetectImageFormat(false);
+                drawings.addPixmap(QPixmap::fromImage(reader.read()));
+            }
+            return drawings;
+        }();
+        return icon;
+    }
+};
+
+}  // namespace
+
 const QIcon& pageIcon()
 {
-    static const QIcon icon = [] {
-        // The artwork (72 × 72) and its drawings at the sizes of title bars,
-        // task bars and window switchers (the resource list in CMakeLists.txt).
-        // Read as PNG directly: guessing the format would load every image plug-in.
-        QIcon artwork;
-        for (int size : {16, 24, 32, 48, 72}) {
-            QImageReader reader(QStringLiteral(":/filora/filora-%1.png").arg(size), "png");
-            reader.setAutoDetectImageFormat(false);
-            artwork.addPixmap(QPixmap::fromImage(reader.read()));
-        }
-        return artwork;
-    }();
+    static const QIcon icon(new PageIconEngine);
     return icon;
 }
 

@@ -155,9 +155,14 @@ QString Frame::caption() const
 QRect Frame::captionRect() const
 {
     const QFontMetrics metrics(font());
-    const int textWidth = metrics.horizontalAdvance(caption());
-    const int x = rightToLeft_ ? width() - kCaptionInset - textWidth : kCaptionInset;
-    return QRect(x, 0, textWidth, metrics.height());
+    // Measuring shapes the caption: measured again only when it changes.
+    if (measuredTitle_ != title() || measuredFont_ != font()) {
+        measuredTitle_ = title();
+        measuredFont_ = font();
+        captionWidth_ = metrics.horizontalAdvance(caption());
+    }
+    const int x = rightToLeft_ ? width() - kCaptionInset - captionWidth_ : kCaptionInset;
+    return QRect(x, 0, captionWidth_, metrics.height());
 }
 
 void Frame::paintEvent(QPaintEvent*)

@@ -99,6 +99,9 @@ private:
     Colour back_;
     Colour fore_;
     bool rightToLeft_;
+    mutable QString measuredTitle_;  // the caption's width, for this title and font
+    mutable QFont measuredFont_;
+    mutable int captionWidth_ = 0;
     QTextLayout captionLayout_;  // laid out again only when the caption changes
     QString laidTitle_;
     QFont laidFont_;

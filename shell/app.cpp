@@ -106,6 +106,7 @@ void App::navigate(QWidget* from, std::string_view to)
         return;
     windows_.show(lookUp(to));
     windows_.hide(from);
+    cache_.pageShown(pages_, pageNumber(to), from);
 }
 
 void App::endProgram()

@@ -5,6 +5,8 @@
 // The running program: the page registry, navigate and end program, and the
 // binding of event handlers to the controls of a page.
 
+#include "shell/page_cache.h"
+
 #include <QPointer>
 #include <QString>
 
@@ -125,6 +127,7 @@ private:
     Windows& windows_;
     PageFactory factory_;
     std::array<QPointer<pages::PageWindow>, kPageCount> pages_{};
+    PageCache cache_;
     bool fatalReported_ = false;
     std::optional<int> exitRequested_;
     bool showingFatal_ = false;

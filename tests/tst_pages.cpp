@@ -18,14 +18,17 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QHash>
 #include <QImage>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QRawFont>
 #include <QScopeGuard>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <climits>
@@ -461,6 +464,8 @@ private slots:
     void twipsToPixels();
     void captionsArePlainText();
     void textsFitCodePage1256();
+    void textsAreDrawnInTheFacesNamed_data();
+    void textsAreDrawnInTheFacesNamed();
 };
 
 void TestPages::windowProperties()
@@ -939,6 +944,46 @@ void TestPages::textsFitCodePage1256()
                 texts << pages::text(slot.answer) << pages::text(slot.boxTitle);
         for (const QString& text : std::as_const(texts))
             QVERIFY2(fitsCodePage1256(text), qPrintable(w->objectName() + u": "_s + text));
+    }
+}
+
+void TestPages::textsAreDrawnInTheFacesNamed_data()
+{
+    QTest::addColumn<int>("number");
+    for (int number = 1; number <= shell::kPageCount; ++number)
+        QTest::addRow("Form%d", number) << number;
+}
+
+// Every character a page draws (captions, frame titles, buttons, and the
+// answers its boxes show in the default font) comes from a face its font
+// names, never from a face the font configuration would fall back to.
+void TestPages::textsAreDrawnInTheFacesNamed()
+{
+    QFETCH(int, number);
+    pages::PageWindow* w = app_.lookUp(number);
+    QList<std::pair<QString, QFont>> drawn;
+    for (const QWidget* child : w->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<const QLabel*>(child))
+            drawn.append({label->text(), label->font()});
+        else if (auto* frame = qobject_cast<const pages::Frame*>(child))
+            drawn.append({frame->caption(), frame->font()});
+        else if (auto* button = qobject_cast<const QAbstractButton*>(child))
+            drawn.append({button->text(), button->font()});
+    }
+    if (number >= 2 && number <= 22)
+        for (const quiz::SlotText& slot : quiz::slotsOf(quiz::quizPage(number)))
+            drawn.append({pages::text(slot.answer), QApplication::font()});
+    QVERIFY(!drawn.isEmpty());
+    for (const auto& [text, font] : std::as_const(drawn)) {
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(100000);
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            QVERIFY2(font.families().contains(run.rawFont().familyName()),
+                     qPrintable(run.rawFont().familyName() + u" for \""_s + text + u"\" in "_s
+                                + font.families().join(u", ")));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include <stdexcept>
 
@@ -77,6 +78,7 @@ private slots:
     void navigationTable_data();
     void navigationTable();
     void showsTargetBeforeHidingSource();
+    void pageKeepsItsStateWhileHidden_data();
     void pageKeepsItsStateWhileHidden();
     void pageVisitedTenTimesHasOneWindow();
     void enteringMidTourBuildsThePageBefore();
@@ -216,8 +218,20 @@ void TestShell::showsTargetBeforeHidingSource()
     QCOMPARE(log.events, (QStringList{QStringLiteral("show Form2"), QStringLiteral("hide Form1")}));
 }
 
+// A page comes back with its ticks, position and focus, whether it kept its
+// drawing surface while hidden or gave it back and is drawn afresh.
+void TestShell::pageKeepsItsStateWhileHidden_data()
+{
+    QTest::addColumn<QList<int>>("awayTo");  // the pages visited before coming back
+    QTest::addColumn<bool>("released");     // whether Form3 gave its surface back meanwhile
+    QTest::newRow("back from the next page") << QList<int>{4} << false;
+    QTest::newRow("back from further on") << QList<int>{4, 5, 6} << true;
+}
+
 void TestShell::pageKeepsItsStateWhileHidden()
 {
+    QFETCH(QList<int>, awayTo);
+    QFETCH(bool, released);
     Harness h;
     pages::PageWindow* page3 = h.showPage(3);
     QVERIFY(QTest::qWaitForWindowExposed(page3));
@@ -226,11 +240,16 @@ void TestShell::pageKeepsItsStateWhileHidden()
     support::click(page3, "Check2");
     support::click(page3, "Check5");
     support::click(page3, "Command2");  // on to Form4, "التالي" taking the focus
-    pages::PageWindow* page4 = h.app.existing(4);
-    QVERIFY(page4->isVisible());
-    support::click(page4, "Command1");  // back to Form3
+    for (int number : awayTo.mid(1)) {
+        support::click(h.visiblePage(), "Command2");
+        QCOMPARE(h.visiblePage(), h.app.existing(number));
+    }
+    QCOMPARE(shell::PageCache::holdsSurface(page3), !released);
+    h.app.navigate(h.visiblePage(), "Form3");
 
     QVERIFY(page3->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(page3));
+    QTRY_VERIFY(shell::PageCache::holdsSurface(page3));
     QCOMPARE(h.app.existing(3), page3);
     QCOMPARE(page3->pos(), moved);
     for (int k = 1; k <= 7; ++k) {
@@ -238,6 +257,15 @@ void TestShell::pageKeepsItsStateWhileHidden()
         QCOMPARE(support::control(page3, name.constData())->isChecked(), k == 2 || k == 5);
     }
     QCOMPARE(page3->focusWidget(), support::control(page3, "Command2"));
+    // Form4, the page after the shown one, had given its surface back and
+    // gets it ready again.
+    if (released)
+        QTRY_VERIFY(shell::PageCache::holdsSurface(h.app.existing(4)));
+    // What the window shows (its surface) is the page drawn anew.
+    const auto shown = [page3] {
+        return page3->screen()->grabWindow(page3->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    QTRY_COMPARE(shown(), page3->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestShell::pageVisitedTenTimesHasOneWindow()
