@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -128,28 +129,28 @@ QWidget* startAt(shell::App& app, int source)
     return navigateAndPaint(app, menu, source) ? app.lookUp(source) : nullptr;
 }
 
-// From another page to the target, both built and each shown once before.
-void NavigateToBuilt(benchmark::State& state)
+// Times one move from `from` to `target`, up to the target's first paint.
+bool timedMove(benchmark::State& state, shell::App& app, QWidget* from, int target)
 {
-    const int target = int(state.range(0));
-    const int source = sourceFor(target);
-    shell::App app;
-    QWidget* from = startAt(app, source);
-    if (!from || !navigateAndPaint(app, from, target) || !navigateAndPaint(app, app.lookUp(target), source))
-        state.SkipWithError("a page was not painted");
-    for (auto _ : state) {
-        const bench::PaintCounter counter(app.lookUp(target));
-        const auto started = Clock::now();
-        app.navigate(from, formName(target));
-        const bool painted = bench::waitForPaint(counter, 0);
-        state.SetIterationTime(seconds(started));
-        if (!painted || !navigateAndPaint(app, app.lookUp(target), source)) {
-            state.SkipWithError("a page was not painted");
-            break;
-        }
-    }
+    const bench::PaintCounter counter(app.lookUp(target));
+    const auto started = Clock::now();
+    app.navigate(from, formName(target));
+    const bool painted = bench::waitForPaint(counter, 0);
+    state.SetIterationTime(seconds(started));
+    return painted;
 }
-BENCHMARK(NavigateToBuilt)->DenseRange(1, shell::kPageCount)->Apply([](auto* c) { withSpread(c); });
+
+// Moves from page `current` through `steps`, each shown and painted; `current`
+// ends as the last of them.
+bool walk(shell::App& app, int& current, std::initializer_list<int> steps)
+{
+    for (int step : steps) {
+        if (!navigateAndPaint(app, app.lookUp(current), step))
+            return false;
+        current = step;
+    }
+    return true;
+}
 
 // Processes events for `ms` milliseconds: the pause of a user reading a page,
 // in which the program gets the surfaces of the likely next pages ready.
@@ -159,6 +160,33 @@ void idle(int ms)
     QTimer::singleShot(ms, &pause, &QEventLoop::quit);
     pause.exec();
 }
+
+// From the page one came from back to the target, both built and each shown
+// once before, after a pause of `pauseMs` on the source page (none: at once).
+void moveBack(benchmark::State& state, int pauseMs)
+{
+    const int target = int(state.range(0));
+    const int source = sourceFor(target);
+    shell::App app;
+    QWidget* from = startAt(app, source);
+    if (!from || !navigateAndPaint(app, from, target) || !navigateAndPaint(app, app.lookUp(target), source))
+        state.SkipWithError("a page was not painted");
+    for (auto _ : state) {
+        if (pauseMs > 0)
+            idle(pauseMs);
+        if (!timedMove(state, app, from, target) || !navigateAndPaint(app, app.lookUp(target), source)) {
+            state.SkipWithError("a page was not painted");
+            break;
+        }
+    }
+}
+
+// From another page to the target, both built and each shown once before.
+void NavigateToBuilt(benchmark::State& state)
+{
+    moveBack(state, 0);
+}
+BENCHMARK(NavigateToBuilt)->DenseRange(1, shell::kPageCount)->Apply([](auto* c) { withSpread(c); });
 
 // Two pages far from `target` and from each other, to move away through.
 int farFrom(int target, int steps)
@@ -179,19 +207,12 @@ void NavigateOn(benchmark::State& state)
         state.SkipWithError("a page was not painted");
     int current = target;
     for (auto _ : state) {
-        for (int step : {farFrom(target, 9), farFrom(target, 17), before}) {
-            if (!navigateAndPaint(app, app.lookUp(current), step)) {
-                state.SkipWithError("a page was not painted");
-                return;
-            }
-            current = step;
+        if (!walk(app, current, {farFrom(target, 9), farFrom(target, 17), before})) {
+            state.SkipWithError("a page was not painted");
+            return;
         }
         idle(80);
-        const bench::PaintCounter counter(app.lookUp(target));
-        const auto started = Clock::now();
-        app.navigate(app.lookUp(before), formName(target));
-        const bool painted = bench::waitForPaint(counter, 0);
-        state.SetIterationTime(seconds(started));
+        const bool painted = timedMove(state, app, app.lookUp(before), target);
         current = target;
         if (!painted) {
             state.SkipWithError("a page was not painted");
@@ -205,24 +226,7 @@ BENCHMARK(NavigateOn)->Arg(1)->Arg(3)->Arg(9)->Arg(17)->Arg(24)->Iterations(10)-
 // but after the same pause, so that the cost of the pause itself shows.
 void NavigateBackAfterPause(benchmark::State& state)
 {
-    const int target = int(state.range(0));
-    const int source = sourceFor(target);
-    shell::App app;
-    QWidget* from = startAt(app, source);
-    if (!from || !navigateAndPaint(app, from, target) || !navigateAndPaint(app, app.lookUp(target), source))
-        state.SkipWithError("a page was not painted");
-    for (auto _ : state) {
-        idle(80);
-        const bench::PaintCounter counter(app.lookUp(target));
-        const auto started = Clock::now();
-        app.navigate(from, formName(target));
-        const bool painted = bench::waitForPaint(counter, 0);
-        state.SetIterationTime(seconds(started));
-        if (!painted || !navigateAndPaint(app, app.lookUp(target), source)) {
-            state.SkipWithError("a page was not painted");
-            break;
-        }
-    }
+    moveBack(state, 80);
 }
 BENCHMARK(NavigateBackAfterPause)->Arg(1)->Arg(3)->Arg(9)->Arg(17)->Arg(24)->Iterations(10)->Apply([](auto* c) { withSpread(c); });
 
@@ -236,18 +240,11 @@ void NavigateToReleased(benchmark::State& state)
     QWidget* from = startAt(app, target);
     int current = target;
     for (auto _ : state) {
-        for (int step : {farFrom(target, 5), farFrom(target, 20), source}) {
-            if (!from || !navigateAndPaint(app, app.lookUp(current), step)) {
-                state.SkipWithError("a page was not painted");
-                return;
-            }
-            current = step;
+        if (!from || !walk(app, current, {farFrom(target, 5), farFrom(target, 20), source})) {
+            state.SkipWithError("a page was not painted");
+            return;
         }
-        const bench::PaintCounter counter(app.lookUp(target));
-        const auto started = Clock::now();
-        app.navigate(app.lookUp(source), formName(target));
-        const bool painted = bench::waitForPaint(counter, 0);
-        state.SetIterationTime(seconds(started));
+        const bool painted = timedMove(state, app, app.lookUp(source), target);
         current = target;
         if (!painted) {
             state.SkipWithError("a page was not painted");

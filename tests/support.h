@@ -123,6 +123,14 @@ inline void click(QWidget* page, const char* name)
     QTest::mouseClick(control(page, name), Qt::LeftButton);
 }
 
+// One data row per page, Form1 to Form26, with the page's number in `column`.
+inline void addPageRows(const char* column)
+{
+    QTest::addColumn<int>(column);
+    for (int number = 1; number <= shell::kPageCount; ++number)
+        QTest::addRow("Form%d", number) << number;
+}
+
 inline int pageNumber(const QString& name)
 {
     return name.mid(4).toInt();

@@ -51,9 +51,7 @@ private slots:
 
 void TestAccess::everyControlIsNamed_data()
 {
-    QTest::addColumn<int>("page");
-    for (int number = 1; number <= shell::kPageCount; ++number)
-        QTest::addRow("Form%d", number) << number;
+    support::addPageRows("page");
 }
 
 void TestAccess::everyControlIsNamed()

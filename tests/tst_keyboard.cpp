@@ -144,9 +144,7 @@ void TestKeyboard::tourByKeys()
 
 void TestKeyboard::focusMarkStandsOut_data()
 {
-    QTest::addColumn<int>("page");
-    for (int number = 1; number <= shell::kPageCount; ++number)
-        QTest::addRow("Form%d", number) << number;
+    support::addPageRows("page");
 }
 
 // The focus mark shows as soon as a control has the focus, also when the

@@ -8,6 +8,7 @@
 // colours, twips, and captions as plain text in code page 1256.
 // Expected values are written out here, not taken from the program's tables.
 
+#include "support.h"
 #include "pages/build.h"
 #include "pages/look.h"
 #include "pages/widgets.h"
@@ -949,9 +950,7 @@ void TestPages::textsFitCodePage1256()
 
 void TestPages::textsAreDrawnInTheFacesNamed_data()
 {
-    QTest::addColumn<int>("number");
-    for (int number = 1; number <= shell::kPageCount; ++number)
-        QTest::addRow("Form%d", number) << number;
+    support::addPageRows("number");
 }
 
 // Every character a page draws (captions, frame titles, buttons, and the

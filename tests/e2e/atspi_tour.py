@@ -13,7 +13,7 @@ must end the process with status 0 and leave no window.
 Every wait is on a condition, bounded by a timeout.
 
 With FILORA_E2E_PLATFORM=wayland the program runs as a Wayland client
-(run_wayland.sh). No pointer can be moved, no key sent and no X window found
+(run_atspi.sh wayland). No pointer can be moved, no key sent and no X window found
 there (xdotool works on X11 only), so the hint line, the keys and the window
 checks stay in the X11 run; instead it checks what weston saw of the windows.
 
