@@ -9,6 +9,7 @@
 #include "pages/widgets.h"
 #include "quiz/quiz_page.h"
 #include "shell/app.h"
+#include "shell/font_config.h"
 #include "shell/main_menu.h"
 #include "shell/toolkit_words.h"
 
@@ -126,9 +127,11 @@ void releaseStartupMessages()
 
 }  // namespace
 
-int startAndRun(App& app)
+int startAndRun(App& app, const std::function<void()>& beforeDrawing)
 {
     app.start();
+    if (beforeDrawing)
+        beforeDrawing();
     if (const std::optional<int> status = app.exitRequested())
         return *status;
     if (!app.existing(1) || !app.existing(1)->isVisible())
@@ -138,6 +141,7 @@ int startAndRun(App& app)
 
 int run(int argc, char** argv)
 {
+    FontConfigReader fontConfig;
     holdStartupMessages();
     QApplication application(argc, argv);
     releaseStartupMessages();
@@ -152,7 +156,7 @@ int run(int argc, char** argv)
     prepareApplication();
 
     App app;
-    return startAndRun(app);
+    return startAndRun(app, [&fontConfig] { fontConfig.wait(); });
 }
 
 }  // namespace shell
