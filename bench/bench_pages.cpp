@@ -278,9 +278,11 @@ void NavigateToUnbuilt(benchmark::State& state)
 }
 BENCHMARK(NavigateToUnbuilt)->DenseRange(1, shell::kPageCount)->Apply([](auto* c) { withSpread(c); });
 
-// Baseline: two bare widgets of a page's size, shown before, shown in turn.
+// Baseline: two bare widgets of a page's size, shown before, shown in turn,
+// after a pause of state.range(0) ms (none: at once).
 void BaselineShowBuiltBareWindow(benchmark::State& state)
 {
+    const int pauseMs = int(state.range(0));
     QWidget first, second;
     for (QWidget* w : {&first, &second}) {
         w->resize(446, 427);
@@ -292,6 +294,8 @@ void BaselineShowBuiltBareWindow(benchmark::State& state)
     first.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
+        if (pauseMs > 0)
+            idle(pauseMs);
         const bench::PaintCounter counter(&second);
         const auto started = Clock::now();
         second.show();
@@ -307,7 +311,8 @@ void BaselineShowBuiltBareWindow(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BaselineShowBuiltBareWindow)->Apply([](auto* c) { withSpread(c); });
+BENCHMARK(BaselineShowBuiltBareWindow)->Arg(0)->Apply([](auto* c) { withSpread(c); });
+BENCHMARK(BaselineShowBuiltBareWindow)->Arg(80)->Iterations(10)->Apply([](auto* c) { withSpread(c); });
 
 // Baseline: a new bare widget created, shown for the first time and painted.
 void BaselineShowNewBareWindow(benchmark::State& state)
@@ -398,9 +403,11 @@ public:
 
         // Navigation.
         navigation("NavigateToBuilt", "back to the page one came from", 1500, 2000,
-                   find("BaselineShowBuiltBareWindow/"));
-        navigation("NavigateOn", "on to the page after, after a pause", 2000, 2000, nullptr);
-        navigation("NavigateBackAfterPause", "back, after the same pause (control)", 2000, 2000, nullptr);
+                   find("BaselineShowBuiltBareWindow/0"));
+        navigation("NavigateOn", "on to the page after, after a pause", 2000, 2000,
+                   find("BaselineShowBuiltBareWindow/80"));
+        navigation("NavigateBackAfterPause", "back, after the same pause (control)", 2000, 2000,
+                   find("BaselineShowBuiltBareWindow/80"));
         navigation("NavigateToReleased", "to a page that gave its surface back", 5000, 5000, nullptr);
         navigation("NavigateToUnbuilt", "navigate to an unbuilt page", 5000, 5000,
                    find("BaselineShowNewBareWindow/"));
