@@ -63,7 +63,7 @@ QWidget* createControl(const Control& c, QWidget* parent, int dpi)
         break;
     }
     case Kind::CheckBox: {
-        auto* box = new QCheckBox(withoutAccessKey(c.caption), parent);
+        auto* box = new CheckBox(withoutAccessKey(c.caption), parent);
         // The tick box stands at the left whatever the caption's script.
         box->setLayoutDirection(Qt::LeftToRight);
         QPalette palette = box->palette();

@@ -6,6 +6,8 @@
 #include "pages/look.h"
 
 #include <QCloseEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -40,6 +42,26 @@ void PageWindow::showEvent(QShowEvent* event)
         }
     }
     QWidget::showEvent(event);
+}
+
+void PageWindow::prepareDrawing()
+{
+    for (Label* label : findChildren<Label*>())
+        label->prepareDrawing();
+    for (Frame* frame : findChildren<Frame*>())
+        frame->prepareDrawing();
+    for (CheckBox* box : findChildren<CheckBox*>())
+        box->prepareDrawing();
+}
+
+void PageWindow::releaseDrawing()
+{
+    for (Label* label : findChildren<Label*>())
+        label->releaseDrawing();
+    for (Frame* frame : findChildren<Frame*>())
+        frame->releaseDrawing();
+    for (CheckBox* box : findChildren<CheckBox*>())
+        box->releaseDrawing();
 }
 
 void PageWindow::closeEvent(QCloseEvent* event)
@@ -120,9 +142,14 @@ QSize Label::oneLineSize() const
     return QSize(width, QFontMetrics(font()).height());
 }
 
-void Label::paintEvent(QPaintEvent*)
+DrawingKey Label::drawingKey() const
 {
-    QPainter painter(this);
+    return {text(), font(), size(), devicePixelRatioF(), int(alignment()) | (wordWrap() ? 0x10000 : 0),
+            {resolveColour(back_, palette()).rgba(), resolveColour(fore_, palette()).rgba()}};
+}
+
+void Label::draw(QPainter& painter)
+{
     painter.fillRect(rect(), resolveColour(back_, palette()));
     if (text().isEmpty())
         return;
@@ -130,6 +157,24 @@ void Label::paintEvent(QPaintEvent*)
     painter.setPen(resolveColour(fore_, palette()));
     painter.setClipRect(rect());  // what does not fit is cut at the bottom edge
     layout_.draw(&painter, QPointF(0, 0));
+}
+
+void Label::prepareDrawing()
+{
+    if (!text().isEmpty())
+        drawing_.prepare(this, drawingKey(), [this](QPainter& painter) { draw(painter); });
+}
+
+void Label::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // An empty label is a plain fill, cheaper drawn than kept.
+    if (text().isEmpty()) {
+        drawing_.release();
+        draw(painter);
+        return;
+    }
+    drawing_.paint(painter, this, drawingKey(), [this](QPainter& target) { draw(target); });
 }
 
 // ---- frame ----------------------------------------------------------------
@@ -165,9 +210,26 @@ QRect Frame::captionRect() const
     return QRect(x, 0, captionWidth_, metrics.height());
 }
 
+DrawingKey Frame::drawingKey() const
+{
+    return {title(), font(), size(), devicePixelRatioF(), rightToLeft_ ? 1 : 0,
+            {resolveColour(back_, palette()).rgba(), resolveColour(fore_, palette()).rgba(),
+             palette().color(QPalette::Dark).rgba(), palette().color(QPalette::Light).rgba()}};
+}
+
+void Frame::prepareDrawing()
+{
+    drawing_.prepare(this, drawingKey(), [this](QPainter& painter) { draw(painter); });
+}
+
 void Frame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    drawing_.paint(painter, this, drawingKey(), [this](QPainter& target) { draw(target); });
+}
+
+void Frame::draw(QPainter& painter)
+{
     const QColor back = resolveColour(back_, palette());
     painter.fillRect(rect(), back);
 
@@ -209,6 +271,55 @@ void Frame::paintEvent(QPaintEvent*)
     }
     painter.setPen(resolveColour(fore_, palette()));
     captionLayout_.draw(&painter, caption.topLeft());
+}
+
+// ---- check box --------------------------------------------------------------
+
+CheckBox::CheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent)
+{
+    // It fills its own background, in the kept drawing.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+DrawingKey CheckBox::drawingKey(const QStyleOptionButton& option) const
+{
+    // The style draws from the colours of the option's current group (the
+    // window active or not), not from whether the window is active: a page
+    // drawn before its window is activated draws the same once it is.
+    size_t colours = 0;
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        colours = qHashMulti(colours, option.palette.color(QPalette::ColorRole(role)).rgba());
+    return {option.text, font(), size(), devicePixelRatioF(), int(option.state & ~QStyle::State_Active), {},
+            qint64(colours)};
+}
+
+void CheckBox::draw(QPainter& painter, const QStyleOptionButton& option)
+{
+    painter.fillRect(rect(), palette().brush(backgroundRole()));
+    style()->drawControl(QStyle::CE_CheckBox, &option, &painter, this);
+}
+
+void CheckBox::prepareDrawing()
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    drawing_.prepare(this, drawingKey(option), [&](QPainter& painter) { draw(painter, option); });
+}
+
+void CheckBox::paintEvent(QPaintEvent*)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QPainter painter(this);
+    drawing_.paint(painter, this, drawingKey(option), [&](QPainter& target) { draw(target, option); });
+}
+
+void CheckBox::changeEvent(QEvent* event)
+{
+    // A new style draws differently from the same option.
+    if (event->type() == QEvent::StyleChange)
+        drawing_.release();
+    QCheckBox::changeEvent(event);
 }
 
 }  // namespace pages

@@ -3,10 +3,12 @@
 
 #pragma once
 // The widgets that draw the stored controls: the page window, the opaque
-// label and the frame. Push buttons and check boxes are Qt's own.
+// label, the frame and the check box. Push buttons are Qt's own.
 
+#include "pages/drawing_cache.h"
 #include "pages/model.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QList>
@@ -27,6 +29,11 @@ public:
     // Push buttons and check boxes in ascending tab index.
     const QList<QWidget*>& focusOrder() const { return focusOrder_; }
     void setFocusOrder(QList<QWidget*> order) { focusOrder_ = std::move(order); }
+
+    // The kept drawings of the page's labels and frames: drawn ahead of the
+    // page's next show, or given back while it is hidden far away.
+    void prepareDrawing();
+    void releaseDrawing();
 
 signals:
     // The window system closed the page (close box, system menu, Alt+F4).
@@ -61,11 +68,18 @@ public:
     // The size of the caption laid out on one line: an auto-size label's size.
     QSize oneLineSize() const;
 
+    // The label's drawing, kept until its text, size, font or colours change.
+    void prepareDrawing();
+    void releaseDrawing() { drawing_.release(); }
+    bool holdsDrawing() const { return drawing_.holds(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void layOut();
+    DrawingKey drawingKey() const;
+    void draw(QPainter& painter);
 
     Colour back_;
     Colour fore_;
@@ -74,6 +88,7 @@ private:
     QString laidText_;
     int laidWidth_ = -1;
     QFont laidFont_;
+    DrawingCache drawing_;
 };
 
 // A slot frame: its whole box filled with its back colour, a group border
@@ -92,10 +107,18 @@ public:
     // The caption's rectangle in the frame's coordinates.
     QRect captionRect() const;
 
+    // The frame's own drawing (not its controls'), kept until its caption,
+    // size, font or colours change.
+    void prepareDrawing();
+    void releaseDrawing() { drawing_.release(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    DrawingKey drawingKey() const;
+    void draw(QPainter& painter);
+
     Colour back_;
     Colour fore_;
     bool rightToLeft_;
@@ -106,6 +129,30 @@ private:
     QString laidTitle_;
     QFont laidFont_;
     int laidWidth_ = -1;
+    DrawingCache drawing_;
+};
+
+// Qt's check box, filled with its palette's window colour (the slot's back
+// colour) and drawn by the style as ever, but its drawing is kept until its
+// state (ticked, focused, under the pointer, pressed), caption, size, font
+// or palette changes.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    CheckBox(const QString& text, QWidget* parent);
+
+    void prepareDrawing();
+    void releaseDrawing() { drawing_.release(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    DrawingKey drawingKey(const QStyleOptionButton& option) const;
+    void draw(QPainter& painter, const QStyleOptionButton& option);
+
+    DrawingCache drawing_;
 };
 
 }  // namespace pages

@@ -31,6 +31,9 @@ PageCache::PageCache()
         for (const QPointer<QWidget>& page : kept_)
             if (page)
                 prepare(page);
+        // The shown page's own drawings, for when the user comes back to it.
+        if (shown_)
+            shown_->prepareDrawing();
     });
 }
 
@@ -39,6 +42,7 @@ void PageCache::pageShown(std::span<const QPointer<pages::PageWindow>> pages, in
     const std::size_t next = std::size_t(shown) % pages.size();  // the page after the last is the first
     kept_[0] = pages[next].data();
     kept_[1] = nullptr;
+    shown_ = shown >= 1 && std::size_t(shown) <= pages.size() ? pages[std::size_t(shown) - 1].data() : nullptr;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         pages::PageWindow* page = pages[i].data();
         if (!page)
@@ -57,12 +61,17 @@ void PageCache::release(QWidget* window)
         return;
     if (QBackingStore* store = window->backingStore(); store && store->size() != kReleasedSize)
         store->resize(kReleasedSize);
+    if (auto* page = qobject_cast<pages::PageWindow*>(window))
+        page->releaseDrawing();
 }
 
 void PageCache::prepare(QWidget* window)
 {
     if (window->isVisible())
         return;
+    // The labels' and frames' drawings, ready to be copied when it is shown.
+    if (auto* page = qobject_cast<pages::PageWindow*>(window))
+        page->prepareDrawing();
     // Only a surface the window had before and gave back: a page never shown
     // gets its surface when it is first shown.
     QBackingStore* store = window->backingStore();

@@ -11,6 +11,7 @@
 #include "support.h"
 #include "pages/build.h"
 #include "pages/look.h"
+#include "pages/shaped_texts.h"
 #include "pages/widgets.h"
 #include "quiz/quiz_page.h"
 #include "shell/app.h"
@@ -24,6 +25,7 @@
 #include <QHash>
 #include <QImage>
 #include <QKeySequence>
+#include <QPainter>
 #include <QPushButton>
 #include <QRawFont>
 #include <QScopeGuard>
@@ -33,6 +35,8 @@
 #include <QtTest>
 
 #include <climits>
+#include <functional>
+#include <memory>
 #include <cmath>
 #include <string_view>
 
@@ -467,6 +471,10 @@ private slots:
     void textsFitCodePage1256();
     void textsAreDrawnInTheFacesNamed_data();
     void textsAreDrawnInTheFacesNamed();
+    void keptDrawingsFollowChanges_data();
+    void keptDrawingsFollowChanges();
+    void shapedCaptionsAreDrawnAsDrawTextDoes_data();
+    void shapedCaptionsAreDrawnAsDrawTextDoes();
 };
 
 void TestPages::windowProperties()
@@ -983,6 +991,139 @@ void TestPages::textsAreDrawnInTheFacesNamed()
             QVERIFY2(font.families().contains(run.rawFont().familyName()),
                      qPrintable(run.rawFont().familyName() + u" for \""_s + text + u"\" in "_s
                                 + font.families().join(u", ")));
+    }
+}
+
+std::function<QWidget*()> keptCases_label()
+{
+    return [] {
+        auto* label = new pages::Label(0x00404000u, 0x00C0FFC0u, Align::Centre, nullptr);
+        label->setGeometry(0, 0, 180, 60);
+        label->setText(u"بسم الله وعلى بركة الله"_s);
+        return static_cast<QWidget*>(label);
+    };
+}
+
+std::function<QWidget*()> keptCases_box()
+{
+    return [] {
+        auto* box = new pages::CheckBox(u"إظهار الإجابة"_s, nullptr);
+        box->setGeometry(0, 0, 140, 24);
+        return static_cast<QWidget*>(box);
+    };
+}
+
+// A label, frame or check box keeps its drawing from its second paint on; a
+// change made after that is drawn, exactly as a new widget draws it.
+struct KeptCase {
+    std::function<QWidget*()> make;
+    std::function<void(QWidget*)> change;
+};
+
+const QList<KeptCase>& keptCases()
+{
+    static const QList<KeptCase> cases{
+        {keptCases_label(),
+         [](QWidget* w) { static_cast<QLabel*>(w)->setText(u"الله يوفقك في الدنيا والآخرة"_s); }},
+        {keptCases_label(), [](QWidget* w) { w->setFont(pages::makeFont({.face = u"Arial", .size = 180000, .weight = 700})); }},
+        {keptCases_label(), [](QWidget* w) { w->resize(120, 80); }},
+        {[] {
+             auto* frame = new pages::Frame(0x00800080u, 0x0000FFFFu, true, nullptr);
+             frame->setGeometry(0, 0, 200, 70);
+             frame->setTitle(u"اللغز 1"_s);
+             return frame;
+         },
+         [](QWidget* w) { static_cast<QGroupBox*>(w)->setTitle(u"اللغز 12"_s); }},
+        {keptCases_box(),
+         [](QWidget* w) { static_cast<QCheckBox*>(w)->setChecked(true); }},
+        {keptCases_box(), [](QWidget* w) { static_cast<QCheckBox*>(w)->setText(u"الإجابة"_s); }},
+    };
+    return cases;
+}
+
+void TestPages::keptDrawingsFollowChanges_data()
+{
+    QTest::addColumn<int>("index");
+    const char* names[] = {"label text", "label font", "label size", "frame caption", "check box ticked",
+                           "check box caption"};
+    for (int i = 0; i < int(std::size(names)); ++i)
+        QTest::newRow(names[i]) << i;
+}
+
+void TestPages::keptDrawingsFollowChanges()
+{
+    QFETCH(int, index);
+    const KeptCase& c = keptCases().at(index);
+    std::unique_ptr<QWidget> widget(c.make());
+    const QImage before = widget->grab().toImage();
+    QCOMPARE(widget->grab().toImage(), before);  // drawn into the kept image
+    QCOMPARE(widget->grab().toImage(), before);  // copied from it
+    c.change(widget.get());
+    const QImage after = widget->grab().toImage();
+    std::unique_ptr<QWidget> fresh(c.make());
+    c.change(fresh.get());
+    QCOMPARE(after, fresh->grab().toImage());
+    QVERIFY(after != before);
+}
+
+// The page style's kept captions come out exactly as QPainter::drawText
+// draws them, or are left to it.
+void TestPages::shapedCaptionsAreDrawnAsDrawTextDoes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<bool>("kept");
+    const int centred = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic;
+    const int left = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+    QTest::newRow("button") << u"صفحة الألغاز"_s << centred << QRect(3, 2, 101, 29) << Qt::LeftToRight << true;
+    QTest::newRow("check box") << u"إظهار الإجابة 3"_s << left << QRect(21, 0, 118, 24) << Qt::LeftToRight << true;
+    QTest::newRow("cut off") << u"الله يوفقك في الدنيا والآخرة ومع السلامة"_s << centred << QRect(5, 3, 60, 9)
+                             << Qt::LeftToRight << true;
+    // In a right-to-left painter a right that is not absolute is a left.
+    QTest::newRow("right-to-left painter") << u"Next صفحة"_s << int(Qt::AlignRight | Qt::AlignVCenter)
+                                           << QRect(0, 0, 140, 20) << Qt::RightToLeft << true;
+    QTest::newRow("bottom") << u"خروج"_s << int(Qt::AlignHCenter | Qt::AlignBottom) << QRect(0, 0, 80, 40)
+                            << Qt::LeftToRight << true;
+    QTest::newRow("ampersand") << u"الأسئلة && الأجوبة"_s << centred << QRect(0, 0, 140, 24) << Qt::LeftToRight
+                               << false;
+    QTest::newRow("right") << u"عودة"_s << int(Qt::AlignRight | Qt::AlignVCenter) << QRect(0, 0, 80, 24)
+                           << Qt::LeftToRight << false;
+}
+
+void TestPages::shapedCaptionsAreDrawnAsDrawTextDoes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, flags);
+    QFETCH(QRect, rect);
+    QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(bool, kept);
+    const auto canvas = [] {
+        QImage image(150, 45, QImage::Format_RGB32);
+        image.fill(QColor(0xd4, 0xd0, 0xc8));
+        return image;
+    };
+    const auto setUp = [&](QPainter& painter) {
+        painter.setFont(pages::defaultFont());
+        painter.setPen(QColor(0x00, 0x00, 0x80));
+        painter.setLayoutDirection(direction);
+    };
+    QImage expected = canvas();
+    {
+        QPainter painter(&expected);
+        setUp(painter);
+        painter.drawText(rect, flags, text);
+    }
+    pages::ShapedTexts shaped;
+    for (int round = 0; round < 2; ++round) {  // shaped, then drawn from what was kept
+        QImage drawn = canvas();
+        QPainter painter(&drawn);
+        setUp(painter);
+        QCOMPARE(shaped.draw(&painter, rect, flags, text), kept);
+        painter.end();
+        if (kept)
+            QCOMPARE(drawn, expected);
     }
 }
 

@@ -245,6 +245,15 @@ void TestShell::pageKeepsItsStateWhileHidden()
         QCOMPARE(h.visiblePage(), h.app.existing(number));
     }
     QCOMPARE(shell::PageCache::holdsSurface(page3), !released);
+    // A page far behind keeps no drawings of its labels either.
+    const auto drawingsKept = [](QWidget* page) {
+        int kept = 0;
+        for (const pages::Label* label : page->findChildren<pages::Label*>())
+            kept += label->holdsDrawing() ? 1 : 0;
+        return kept;
+    };
+    if (released)
+        QCOMPARE(drawingsKept(page3), 0);
     h.app.navigate(h.visiblePage(), "Form3");
 
     QVERIFY(page3->isVisible());
@@ -261,6 +270,8 @@ void TestShell::pageKeepsItsStateWhileHidden()
     // gets it ready again.
     if (released)
         QTRY_VERIFY(shell::PageCache::holdsSurface(h.app.existing(4)));
+    // Its labels are drawn ahead, for the move on.
+    QTRY_VERIFY(drawingsKept(h.app.existing(4)) > 0);
     // What the window shows (its surface) is the page drawn anew.
     const auto shown = [page3] {
         return page3->screen()->grabWindow(page3->winId()).toImage().convertToFormat(QImage::Format_RGB32);
