@@ -5,7 +5,11 @@
 // in turn (each shown and painted, the one before hidden), and after each
 // tour prints the peak and current resident memory and the heap in use.
 //
-//   bench_tour [TOURS]     (11 when not given: the first tour and ten more)
+//   bench_tour [TOURS [PAUSE_MS]]   (11 tours when not given: the first tour
+//                                    and ten more; no pause on the pages)
+//
+// With a pause, the program sits on each page as a reader does, and gets the
+// likely next pages ready meanwhile.
 //
 // Output, one line after start-up and one per tour:
 //   tour=<k> vmhwm_kib=<VmHWM> vmrss_kib=<VmRSS> heap_bytes=<malloc in use>
@@ -17,6 +21,8 @@
 #include "shell/start.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +51,7 @@ bool visit(shell::App& app, QWidget* from, int to)
 int main(int argc, char** argv)
 {
     const int tours = argc > 1 ? std::atoi(argv[1]) : 11;
+    const int pauseMs = argc > 2 ? std::atoi(argv[2]) : 0;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("filora"));
     shell::prepareApplication();
@@ -71,6 +78,11 @@ int main(int argc, char** argv)
                 return 1;
             }
             current = to;
+            if (pauseMs > 0) {
+                QEventLoop pause;
+                QTimer::singleShot(pauseMs, &pause, &QEventLoop::quit);
+                pause.exec();
+            }
         }
         report(tour);
     }
