@@ -44,24 +44,30 @@ void PageWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+namespace {
+
+// Calls `f` on every widget of `page` that keeps its drawing.
+template <typename F>
+void forEachKeepingDrawing(QWidget* page, F f)
+{
+    for (Label* label : page->findChildren<Label*>())
+        f(*label);
+    for (Frame* frame : page->findChildren<Frame*>())
+        f(*frame);
+    for (CheckBox* box : page->findChildren<CheckBox*>())
+        f(*box);
+}
+
+}  // namespace
+
 void PageWindow::prepareDrawing()
 {
-    for (Label* label : findChildren<Label*>())
-        label->prepareDrawing();
-    for (Frame* frame : findChildren<Frame*>())
-        frame->prepareDrawing();
-    for (CheckBox* box : findChildren<CheckBox*>())
-        box->prepareDrawing();
+    forEachKeepingDrawing(this, [](auto& widget) { widget.prepareDrawing(); });
 }
 
 void PageWindow::releaseDrawing()
 {
-    for (Label* label : findChildren<Label*>())
-        label->releaseDrawing();
-    for (Frame* frame : findChildren<Frame*>())
-        frame->releaseDrawing();
-    for (CheckBox* box : findChildren<CheckBox*>())
-        box->releaseDrawing();
+    forEachKeepingDrawing(this, [](auto& widget) { widget.releaseDrawing(); });
 }
 
 void PageWindow::closeEvent(QCloseEvent* event)
