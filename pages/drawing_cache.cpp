@@ -10,7 +10,7 @@ namespace pages {
 
 void DrawingCache::prepare(const QWidget* widget, const DrawingKey& key, const Draw& draw)
 {
-    if (key == key_ && !image_.isNull())
+    if (holdsFor(key))
         return;
     key_ = key;
     const QSize pixels = (QSizeF(key.size) * key.ratio).toSize();
@@ -32,7 +32,7 @@ void DrawingCache::prepare(const QWidget* widget, const DrawingKey& key, const D
 
 void DrawingCache::paint(QPainter& painter, const QWidget* widget, const DrawingKey& key, const Draw& draw)
 {
-    if (!(key == key_ && !image_.isNull()) && !drawnOnce_) {
+    if (!holdsFor(key) && !drawnOnce_) {
         drawnOnce_ = true;
         draw(painter);
         return;

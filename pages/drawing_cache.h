@@ -57,6 +57,8 @@ public:
     bool holds() const { return !image_.isNull(); }
 
 private:
+    bool holdsFor(const DrawingKey& key) const { return !image_.isNull() && key == key_; }
+
     DrawingKey key_;
     QImage image_;
     bool drawnOnce_ = false;  // painted since made or released
