@@ -231,7 +231,8 @@ void NavigateBackAfterPause(benchmark::State& state)
 BENCHMARK(NavigateBackAfterPause)->Arg(1)->Arg(3)->Arg(9)->Arg(17)->Arg(24)->Iterations(10)->Apply([](auto* c) { withSpread(c); });
 
 // To a built page that gave its drawing surface back: one neither the page
-// one comes from nor the page after it.
+// one comes from nor the page after it. Surfaces are given back after the
+// shown page is drawn, so the move comes after the same pause as NavigateOn.
 void NavigateToReleased(benchmark::State& state)
 {
     const int target = int(state.range(0));
@@ -242,6 +243,11 @@ void NavigateToReleased(benchmark::State& state)
     for (auto _ : state) {
         if (!from || !walk(app, current, {farFrom(target, 5), farFrom(target, 20), source})) {
             state.SkipWithError("a page was not painted");
+            return;
+        }
+        idle(80);
+        if (shell::PageCache::holdsSurface(app.lookUp(target))) {
+            state.SkipWithError("the target kept its surface");
             return;
         }
         const bool painted = timedMove(state, app, app.lookUp(source), target);

@@ -37,6 +37,15 @@ void report(int tour)
     std::fflush(stdout);
 }
 
+constexpr int kSettleMs = 20;
+
+void idle(int ms)
+{
+    QEventLoop pause;
+    QTimer::singleShot(ms, &pause, &QEventLoop::quit);
+    pause.exec();
+}
+
 // Shows `to` in place of the visible page `from` and waits for its paint.
 bool visit(shell::App& app, QWidget* from, int to)
 {
@@ -78,12 +87,13 @@ int main(int argc, char** argv)
                 return 1;
             }
             current = to;
-            if (pauseMs > 0) {
-                QEventLoop pause;
-                QTimer::singleShot(pauseMs, &pause, &QEventLoop::quit);
-                pause.exec();
-            }
+            if (pauseMs > 0)
+                idle(pauseMs);
         }
+        // The pages left behind give their surfaces back a few milliseconds
+        // after the shown page is drawn: the figures are taken after that.
+        if (pauseMs == 0)
+            idle(kSettleMs);
         report(tour);
     }
     return 0;

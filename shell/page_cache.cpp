@@ -6,6 +6,7 @@
 #include "pages/widgets.h"
 
 #include <QBackingStore>
+#include <QEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -17,6 +18,10 @@ namespace {
 // far shorter than anyone takes to read a page and press a button.
 constexpr int kPrepareDelayMs = 40;
 
+// After the shown page's first paint: the paint is put on the screen first,
+// and a quick run of moves gives back what it left behind in one go.
+constexpr int kReleaseDelayMs = 5;
+
 // A surface given back keeps one pixel: some window systems refuse a
 // surface of no pixels at all.
 constexpr QSize kReleasedSize(1, 1);
@@ -25,9 +30,13 @@ constexpr QSize kReleasedSize(1, 1);
 
 PageCache::PageCache()
 {
+    releaseSoon_.setSingleShot(true);
+    releaseSoon_.setInterval(kReleaseDelayMs);
+    QObject::connect(&releaseSoon_, &QTimer::timeout, this, [this] { releasePending(); });
     prepareLater_.setSingleShot(true);
     prepareLater_.setInterval(kPrepareDelayMs);
-    QObject::connect(&prepareLater_, &QTimer::timeout, &prepareLater_, [this] {
+    QObject::connect(&prepareLater_, &QTimer::timeout, this, [this] {
+        releasePending();  // should the shown page not have been drawn yet
         for (const QPointer<QWidget>& page : kept_)
             if (page)
                 prepare(page);
@@ -43,16 +52,39 @@ void PageCache::pageShown(std::span<const QPointer<pages::PageWindow>> pages, in
     kept_[0] = pages[next].data();
     kept_[1] = nullptr;
     shown_ = shown >= 1 && std::size_t(shown) <= pages.size() ? pages[std::size_t(shown) - 1].data() : nullptr;
+    toRelease_.clear();
     for (std::size_t i = 0; i < pages.size(); ++i) {
         pages::PageWindow* page = pages[i].data();
         if (!page)
             continue;
         if (page == from)
             kept_[1] = page;
-        else if (i != next)
-            release(page);
+        else if (i != next && page != shown_)
+            toRelease_.emplace_back(page);
     }
+    if (shown_)
+        shown_->installEventFilter(this);
+    else if (!releaseSoon_.isActive())
+        releaseSoon_.start();
     prepareLater_.start();
+}
+
+bool PageCache::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        if (watched == shown_ && !releaseSoon_.isActive())
+            releaseSoon_.start();
+    }
+    return false;
+}
+
+void PageCache::releasePending()
+{
+    for (const QPointer<pages::PageWindow>& page : toRelease_)
+        if (page)
+            release(page);
+    toRelease_.clear();
 }
 
 void PageCache::release(QWidget* window)

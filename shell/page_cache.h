@@ -9,13 +9,16 @@
 // to show next: the page they came from and the page after the one shown.
 // Every other hidden page gives its surface back, and its labels, frames
 // and check boxes their kept drawings (pages/drawing_cache.h), and is drawn
-// afresh when it is shown again, as a page never shown is.
+// afresh when it is shown again, as a page never shown is. Giving back
+// waits until the shown page has been drawn: freeing a surface is work for
+// the X server and the kernel, which the move itself should not wait for.
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
 #include <span>
+#include <vector>
 
 class QWidget;
 
@@ -25,15 +28,16 @@ class PageWindow;
 
 namespace shell {
 
-class PageCache {
+class PageCache : public QObject {
 public:
     PageCache();
 
     // After page `shown` (1 ..) has taken the place of `from`: releases the
     // surfaces of the hidden pages other than `from` and the page after
-    // `shown`, and, once the shown page has had time to be drawn, gets those
-    // two surfaces ready again where they had been released and draws ahead
-    // the labels, frames and check boxes of those two and of the shown page.
+    // `shown`, soon after the shown page is first drawn, and, once it has had
+    // time to be put on the screen, gets those two surfaces ready again where
+    // they had been released and draws ahead the labels, frames and check
+    // boxes of those two and of the shown page.
     void pageShown(std::span<const QPointer<pages::PageWindow>> pages, int shown, const QWidget* from);
 
     // Gives back a hidden window's drawing surface, and the kept drawings of
@@ -45,7 +49,14 @@ public:
     // Whether the window holds a drawing surface of its own size.
     static bool holdsSurface(const QWidget* window);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void releasePending();
+
+    QTimer releaseSoon_;
+    std::vector<QPointer<pages::PageWindow>> toRelease_;
     QTimer prepareLater_;
     QPointer<QWidget> kept_[2];
     QPointer<pages::PageWindow> shown_;

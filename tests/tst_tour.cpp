@@ -74,7 +74,7 @@ void TestTour::wholeTour()
 
     // Forward again to the closing page, and from there to the same main menu,
     // which gave back its drawing surface long ago and keeps its hint.
-    QVERIFY(!shell::PageCache::holdsSurface(menu));
+    QTRY_VERIFY(!shell::PageCache::holdsSurface(menu));
     support::click(h.visiblePage(), "Command2");  // "عودة " to the main menu
     QCOMPARE(h.visiblePage(), menu);
     support::click(menu, "Command5");  // into the general questions
