@@ -52,7 +52,9 @@ void PageCache::pageShown(std::span<const QPointer<pages::PageWindow>> pages, in
     kept_[0] = pages[next].data();
     kept_[1] = nullptr;
     shown_ = shown >= 1 && std::size_t(shown) <= pages.size() ? pages[std::size_t(shown) - 1].data() : nullptr;
-    toRelease_.clear();
+    // Moves faster than the release delay give back what the move before
+    // left behind now, so that surfaces do not pile up.
+    releasePending();
     for (std::size_t i = 0; i < pages.size(); ++i) {
         pages::PageWindow* page = pages[i].data();
         if (!page)
