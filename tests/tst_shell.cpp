@@ -81,6 +81,7 @@ private slots:
     void pageKeepsItsStateWhileHidden_data();
     void pageKeepsItsStateWhileHidden();
     void pageVisitedTenTimesHasOneWindow();
+    void quickMovesKeepFewSurfaces();
     void enteringMidTourBuildsThePageBefore();
     void exitClosesEveryPage();
     void closingTheVisiblePageEndsTheProgram();
@@ -280,6 +281,24 @@ void TestShell::pageKeepsItsStateWhileHidden()
         return page3->screen()->grabWindow(page3->winId()).toImage().convertToFormat(QImage::Format_RGB32);
     };
     QTRY_COMPARE(shown(), page3->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+// Moves quicker than the pages left behind give their surfaces back: only
+// the shown page, the page one came from and the page the last move left
+// behind hold one.
+void TestShell::quickMovesKeepFewSurfaces()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowExposed(h.showPage(3)));
+    for (int number = 4; number <= 12; ++number) {
+        h.app.navigate(h.visiblePage(), "Form" + std::to_string(number));
+        QCoreApplication::processEvents();  // drawn, before any timer is due
+        QVERIFY(shell::PageCache::holdsSurface(h.visiblePage()));
+        int holding = 0;
+        for (int n = 1; n <= shell::kPageCount; ++n)
+            holding += h.app.existing(n) && shell::PageCache::holdsSurface(h.app.existing(n)) ? 1 : 0;
+        QVERIFY2(holding <= 3, qPrintable(QStringLiteral("%1 surfaces at Form%2").arg(holding).arg(number)));
+    }
 }
 
 void TestShell::pageVisitedTenTimesHasOneWindow()
