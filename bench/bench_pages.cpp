@@ -152,15 +152,6 @@ bool walk(shell::App& app, int& current, std::initializer_list<int> steps)
     return true;
 }
 
-// Processes events for `ms` milliseconds: the pause of a user reading a page,
-// in which the program gets the surfaces of the likely next pages ready.
-void idle(int ms)
-{
-    QEventLoop pause;
-    QTimer::singleShot(ms, &pause, &QEventLoop::quit);
-    pause.exec();
-}
-
 // From the page one came from back to the target, both built and each shown
 // once before, after a pause of `pauseMs` on the source page (none: at once).
 void moveBack(benchmark::State& state, int pauseMs)
@@ -173,7 +164,7 @@ void moveBack(benchmark::State& state, int pauseMs)
         state.SkipWithError("a page was not painted");
     for (auto _ : state) {
         if (pauseMs > 0)
-            idle(pauseMs);
+            bench::idle(pauseMs);
         if (!timedMove(state, app, from, target) || !navigateAndPaint(app, app.lookUp(target), source)) {
             state.SkipWithError("a page was not painted");
             break;
@@ -211,7 +202,7 @@ void NavigateOn(benchmark::State& state)
             state.SkipWithError("a page was not painted");
             return;
         }
-        idle(80);
+        bench::idle(80);
         const bool painted = timedMove(state, app, app.lookUp(before), target);
         current = target;
         if (!painted) {
@@ -245,7 +236,7 @@ void NavigateToReleased(benchmark::State& state)
             state.SkipWithError("a page was not painted");
             return;
         }
-        idle(80);
+        bench::idle(80);
         if (shell::PageCache::holdsSurface(app.lookUp(target))) {
             state.SkipWithError("the target kept its surface");
             return;
@@ -301,7 +292,7 @@ void BaselineShowBuiltBareWindow(benchmark::State& state)
     QCoreApplication::processEvents();
     for (auto _ : state) {
         if (pauseMs > 0)
-            idle(pauseMs);
+            bench::idle(pauseMs);
         const bench::PaintCounter counter(&second);
         const auto started = Clock::now();
         second.show();

@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QObject>
+#include <QTimer>
 
 #include <malloc.h>
 
@@ -51,6 +53,15 @@ inline long long heapInUseBytes()
 {
     const struct mallinfo2 info = mallinfo2();
     return static_cast<long long>(info.uordblks + info.hblkhd);
+}
+
+// Processes events for `ms` milliseconds: the pause of a user reading a page,
+// in which the program gives back and gets ready the pages' surfaces.
+inline void idle(int ms)
+{
+    QEventLoop pause;
+    QTimer::singleShot(ms, &pause, &QEventLoop::quit);
+    pause.exec();
 }
 
 // Counts the paint events a widget receives.

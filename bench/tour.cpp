@@ -21,8 +21,6 @@
 #include "shell/start.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,13 +36,6 @@ void report(int tour)
 }
 
 constexpr int kSettleMs = 20;
-
-void idle(int ms)
-{
-    QEventLoop pause;
-    QTimer::singleShot(ms, &pause, &QEventLoop::quit);
-    pause.exec();
-}
 
 // Shows `to` in place of the visible page `from` and waits for its paint.
 bool visit(shell::App& app, QWidget* from, int to)
@@ -88,12 +79,12 @@ int main(int argc, char** argv)
             }
             current = to;
             if (pauseMs > 0)
-                idle(pauseMs);
+                bench::idle(pauseMs);
         }
         // The pages left behind give their surfaces back a few milliseconds
         // after the shown page is drawn: the figures are taken after that.
         if (pauseMs == 0)
-            idle(kSettleMs);
+            bench::idle(kSettleMs);
         report(tour);
     }
     return 0;

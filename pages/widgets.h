@@ -30,8 +30,8 @@ public:
     const QList<QWidget*>& focusOrder() const { return focusOrder_; }
     void setFocusOrder(QList<QWidget*> order) { focusOrder_ = std::move(order); }
 
-    // The kept drawings of the page's labels and frames: drawn ahead of the
-    // page's next show, or given back while it is hidden far away.
+    // The kept drawings of the page's labels, frames and check boxes: drawn
+    // ahead of the page's next show, or given back while it is hidden far away.
     void prepareDrawing();
     void releaseDrawing();
 

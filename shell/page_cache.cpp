@@ -18,8 +18,8 @@ namespace {
 // far shorter than anyone takes to read a page and press a button.
 constexpr int kPrepareDelayMs = 40;
 
-// After the shown page's first paint: the paint is put on the screen first,
-// and a quick run of moves gives back what it left behind in one go.
+// After the shown page's first paint, so that the paint is put on the
+// screen first.
 constexpr int kReleaseDelayMs = 5;
 
 // A surface given back keeps one pixel: some window systems refuse a
@@ -66,7 +66,7 @@ void PageCache::pageShown(std::span<const QPointer<pages::PageWindow>> pages, in
     }
     if (shown_)
         shown_->installEventFilter(this);
-    else if (!releaseSoon_.isActive())
+    else
         releaseSoon_.start();
     prepareLater_.start();
 }
@@ -75,7 +75,7 @@ bool PageCache::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Paint) {
         watched->removeEventFilter(this);
-        if (watched == shown_ && !releaseSoon_.isActive())
+        if (watched == shown_)
             releaseSoon_.start();
     }
     return false;
@@ -103,7 +103,8 @@ void PageCache::prepare(QWidget* window)
 {
     if (window->isVisible())
         return;
-    // The labels' and frames' drawings, ready to be copied when it is shown.
+    // The drawings of its labels, frames and check boxes, ready to be copied
+    // when it is shown.
     if (auto* page = qobject_cast<pages::PageWindow*>(window))
         page->prepareDrawing();
     // Only a surface the window had before and gave back: a page never shown

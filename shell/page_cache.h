@@ -41,10 +41,10 @@ public:
     void pageShown(std::span<const QPointer<pages::PageWindow>> pages, int shown, const QWidget* from);
 
     // Gives back a hidden window's drawing surface, and the kept drawings of
-    // its labels and frames; a visible window is left alone.
+    // its labels, frames and check boxes; a visible window is left alone.
     static void release(QWidget* window);
     // Gets a released surface of a hidden window ready again, at the
-    // window's size, and draws its labels and frames ahead.
+    // window's size, and draws its labels, frames and check boxes ahead.
     static void prepare(QWidget* window);
     // Whether the window holds a drawing surface of its own size.
     static bool holdsSurface(const QWidget* window);
