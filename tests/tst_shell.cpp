@@ -5,6 +5,7 @@
 // through the window system, and failures of the window system.
 
 #include "support.h"
+#include "shell/font_config.h"
 #include "shell/start.h"
 
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QScreen>
 
 #include <stdexcept>
+#include <vector>
 
 using support::Harness;
 
@@ -94,6 +96,8 @@ private slots:
     void failedCreationIsFatal();
     void pageNames_data();
     void pageNames();
+    void fontReadPlacement_data();
+    void fontReadPlacement();
 };
 
 void TestShell::navigationTable_data()
@@ -507,6 +511,46 @@ void TestShell::pageNames()
     QFETCH(int, number);
     const QByteArray bytes = name.toLatin1();
     QCOMPARE(shell::App::pageNumber(std::string_view(bytes.constData(), std::size_t(bytes.size()))), number);
+}
+
+// The font configuration is read on another core at once unless a display
+// server is expected to want the only other one.
+void TestShell::fontReadPlacement_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("variable");  // QT_QPA_PLATFORM; empty: unset
+    QTest::addColumn<int>("cores");
+    QTest::addColumn<bool>("aside");
+    const QStringList none;
+    const QStringList offscreen{QStringLiteral("-platform"), QStringLiteral("offscreen")};
+    QTest::newRow("Qt's default, two cores") << none << QByteArray() << 2 << false;
+    QTest::newRow("X11, two cores") << none << QByteArray("xcb") << 2 << false;
+    QTest::newRow("Wayland then X11, two cores") << none << QByteArray("wayland;xcb") << 2 << false;
+    QTest::newRow("X11, four cores") << none << QByteArray("xcb") << 4 << true;
+    QTest::newRow("offscreen, two cores") << none << QByteArray("offscreen") << 2 << true;
+    QTest::newRow("argument over variable") << offscreen << QByteArray("xcb") << 2 << true;
+    QTest::newRow("argument naming X11") << QStringList{QStringLiteral("--platform"), QStringLiteral("xcb")}
+                                         << QByteArray("offscreen") << 2 << false;
+    QTest::newRow("argument without a name") << QStringList{QStringLiteral("-platform")} << QByteArray("xcb") << 2
+                                             << false;
+}
+
+void TestShell::fontReadPlacement()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, variable);
+    QFETCH(int, cores);
+    QFETCH(bool, aside);
+    arguments.prepend(QStringLiteral("filora"));
+    std::vector<QByteArray> bytes;
+    std::vector<const char*> argv;
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toLatin1());
+    for (const QByteArray& argument : bytes)
+        argv.push_back(argument.constData());
+    QCOMPARE(shell::readFontConfigAside(int(argv.size()), argv.data(), variable.isEmpty() ? nullptr : variable.constData(),
+                                        cores),
+             aside);
 }
 
 QTEST_MAIN(TestShell)
