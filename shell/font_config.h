@@ -10,8 +10,8 @@
 // window system is being opened and the main menu built, and waits for it
 // before anything is drawn: Qt then finds the configuration already loaded.
 //
-// Where the read runs matters. A new thread starts on its parent's core and
-// is moved only a millisecond or two later. That suits a program that talks
+// Where the read runs matters. A new thread mostly starts on its parent's
+// core, and the scheduler moves it only 0.5 to 2 ms later. That suits a program that talks
 // to a display server on a machine of two cores: the main thread keeps
 // waiting for the server's replies while it opens its window, the read fills
 // those waits, and the server has the other core to itself. Without a server
