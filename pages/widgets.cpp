@@ -27,12 +27,15 @@ PageWindow::PageWindow(Colour back) : back_(back)
 
 void PageWindow::paintEvent(QPaintEvent* event)
 {
+    mayHoldDrawings_ = true;
     QPainter painter(this);
     painter.fillRect(event->rect(), resolveColour(back_, palette()));
 }
 
 void PageWindow::showEvent(QShowEvent* event)
 {
+    // Its widgets keep their drawings from their second paint on.
+    mayHoldDrawings_ = true;
     // Centred on the screen when first shown; afterwards it stays where it is.
     if (!placed_) {
         placed_ = true;
@@ -62,11 +65,15 @@ void forEachKeepingDrawing(QWidget* page, F f)
 
 void PageWindow::prepareDrawing()
 {
+    mayHoldDrawings_ = true;
     forEachKeepingDrawing(this, [](auto& widget) { widget.prepareDrawing(); });
 }
 
 void PageWindow::releaseDrawing()
 {
+    if (!mayHoldDrawings_)
+        return;
+    mayHoldDrawings_ = false;
     forEachKeepingDrawing(this, [](auto& widget) { widget.releaseDrawing(); });
 }
 

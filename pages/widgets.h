@@ -32,6 +32,8 @@ public:
 
     // The kept drawings of the page's labels, frames and check boxes: drawn
     // ahead of the page's next show, or given back while it is hidden far away.
+    // Giving back again what was given back, with nothing shown, painted or
+    // prepared since, costs nothing.
     void prepareDrawing();
     void releaseDrawing();
 
@@ -48,6 +50,7 @@ private:
     Colour back_;
     QList<QWidget*> focusOrder_;
     bool placed_ = false;
+    bool mayHoldDrawings_ = false;  // shown, painted or prepared since the last release
 };
 
 // An opaque label: fills its box with its back colour and lays its caption out
