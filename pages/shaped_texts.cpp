@@ -56,12 +56,10 @@ bool ShapedTexts::draw(QPainter* painter, const QRect& rect, int flags, const QS
 
     const QFont font = painter->font();
     Key key{text, font, painter->device() ? painter->device()->logicalDpiY() : 0, direction};
+    if (kept_.size() >= kLimit && !kept_.contains(key))
+        kept_.clear();
     std::shared_ptr<Shaped>& slot = kept_[key];
     if (!slot) {
-        if (kept_.size() > kLimit) {
-            kept_.clear();
-            return draw(painter, rect, flags, text);
-        }
         slot = std::make_shared<Shaped>();
         QTextLayout& layout = slot->layout;
         layout.setText(text);
