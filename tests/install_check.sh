@@ -60,6 +60,20 @@ quiet() {
     [ -z "$out" ] || fail "$* reported: $out"
 }
 
+# appstreamcli validate (or validate-tree) --strict. AppStream before 0.16.4
+# (Debian 12 has 0.16.1) knows no developer element, which 1.0 asks for: there
+# its note "unknown-tag developer" is let through, and only that.
+strict_appstream() {
+    out=$(appstreamcli "$1" --no-net --strict "$2" 2>&1) && return 0
+    version=$(appstreamcli --version | sed -n 's/^AppStream version: //p')
+    notes=$(printf '%s\n' "$out" | grep -E '^ *[EWI]: ' || true)
+    if dpkg --compare-versions "$version" lt 0.16.4 && [ -n "$notes" ] &&
+        ! printf '%s\n' "$notes" | grep -Evq '^ *I: org\.example\.filora:[0-9]+: unknown-tag developer$'; then
+        return 0
+    fi
+    fail "appstreamcli $1 (AppStream $version): $out"
+}
+
 rm -rf "$work"
 mkdir -p "$work"
 
@@ -79,12 +93,11 @@ staging)
     done
 
     quiet desktop-file-validate "$root/usr/share/applications/org.example.filora.desktop"
-    # Without the network: the metainfo names no address to check anyway.
+    # Without the network: the metainfo's addresses are examples anyway.
     # --strict fails on infos and warnings; only pedantic hints may remain.
-    appstreamcli validate --no-net --strict "$root/usr/share/metainfo/org.example.filora.metainfo.xml" ||
-        fail "appstreamcli validate"
+    strict_appstream validate "$root/usr/share/metainfo/org.example.filora.metainfo.xml"
     # The tree as a whole: the metainfo's launchable names the installed desktop entry.
-    appstreamcli validate-tree --no-net --strict "$root/usr" || fail "appstreamcli validate-tree"
+    strict_appstream validate-tree "$root/usr"
 
     for language in en ar; do
         page=$(MANPATH=$root/usr/share/man man -L "$language" -w filora 2>&1) || fail "man -L $language: $page"
@@ -103,10 +116,14 @@ package)
 
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
-    for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
-        fonts-dejavu-core fonts-liberation2 fonts-noto-ui-core qt6-translations-l10n; do
-        printf '%s\n' "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (].*//' | grep -qx "$package" ||
-            fail "Depends lacks $package"
+    names=$(printf '%s\n' "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (].*//')
+    # A library package may carry the suffix t64: Debian 13 names Qt's core
+    # library libqt6core6t64, after its move to a 64-bit time_t.
+    for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+        printf '%s\n' "$names" | grep -Fqx -e "$package" -e "${package}t64" || fail "Depends lacks $package"
+    done
+    for package in fonts-dejavu-core fonts-liberation2 fonts-noto-ui-core qt6-translations-l10n; do
+        printf '%s\n' "$names" | grep -Fqx "$package" || fail "Depends lacks $package"
     done
 
     dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./||' | same_files "$deb"
