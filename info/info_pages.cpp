@@ -20,26 +20,26 @@ using shell::Action;
 using shell::ButtonRow;
 
 constexpr ButtonRow kForm24Buttons[] = {
-    {"Command1_Click", Action::Navigate, "Form2"},  // "متابعة "
-    {"Command2_Click", Action::Navigate, "Form1"},  // "عودة "
-    {"Command3_Click", Action::EndProgram, {}},     // "خروج"
+    {"Command1_Click", Action::NavigateOnward, "Form2"},  // "متابعة "
+    {"Command2_Click", Action::Navigate, "Form1"},        // "عودة "
+    {"Command3_Click", Action::EndProgram, {}},           // "خروج"
 };
 
 constexpr ButtonRow kForm25Buttons[] = {
-    {"Command1_Click", Action::Navigate, "Form6"},  // "عودة "
-    {"Command2_Click", Action::EndProgram, {}},     // "خروج "
-    {"Command3_Click", Action::Navigate, "Form7"},  // "متابعة "
+    {"Command1_Click", Action::Navigate, "Form6"},        // "عودة "
+    {"Command2_Click", Action::EndProgram, {}},           // "خروج "
+    {"Command3_Click", Action::NavigateOnward, "Form7"},  // "متابعة "
 };
 
 constexpr ButtonRow kForm26Buttons[] = {
-    {"Command1_Click", Action::Navigate, "Form14"},  // "عودة "
-    {"Command2_Click", Action::Navigate, "Form15"},  // "متابعة"
-    {"Command3_Click", Action::EndProgram, {}},      // "خروج"
+    {"Command1_Click", Action::Navigate, "Form14"},        // "عودة "
+    {"Command2_Click", Action::NavigateOnward, "Form15"},  // "متابعة"
+    {"Command3_Click", Action::EndProgram, {}},            // "خروج"
 };
 
 constexpr ButtonRow kForm23Buttons[] = {
-    {"Command1_Click", Action::EndProgram, {}},     // "خروج"
-    {"Command2_Click", Action::Navigate, "Form1"},  // "عودة"
+    {"Command1_Click", Action::EndProgram, {}},           // "خروج"
+    {"Command2_Click", Action::NavigateOnward, "Form1"},  // "عودة"
 };
 
 // Where the page stands on the tour, read by a screen reader on arrival after

@@ -3,8 +3,6 @@
 
 #include "pages/style.h"
 
-#include "pages/shaped_texts.h"
-#include "pages/widgets.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>
@@ -18,23 +16,9 @@ namespace pages {
 namespace {
 
 class PageStyle final : public QProxyStyle {
+    Q_OBJECT
 public:
     explicit PageStyle(QStyle* fusion) : QProxyStyle(fusion) {}
-
-    // Fusion's own, but with each caption shaped once (see ShapedTexts).
-    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
-                      const QString& text, QPalette::ColorRole textRole) const override
-    {
-        if (text.isEmpty())
-            return;
-        const QPen saved = painter->pen();
-        if (textRole != QPalette::NoRole)
-            painter->setPen(QPen(palette.brush(textRole), saved.widthF()));
-        const bool drawn = shaped_.draw(painter, rect, flags, text);
-        painter->setPen(saved);
-        if (!drawn)
-            QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
-    }
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
@@ -67,9 +51,6 @@ public:
         painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
         painter->restore();
     }
-
-private:
-    mutable ShapedTexts shaped_;
 };
 
 QAccessibleInterface* pageAccessible(const QString& className, QObject* object)
@@ -97,3 +78,5 @@ void installAccessibility()
 }
 
 }  // namespace pages
+
+#include "style.moc"

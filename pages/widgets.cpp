@@ -27,15 +27,12 @@ PageWindow::PageWindow(Colour back) : back_(back)
 
 void PageWindow::paintEvent(QPaintEvent* event)
 {
-    mayHoldDrawings_ = true;
     QPainter painter(this);
     painter.fillRect(event->rect(), resolveColour(back_, palette()));
 }
 
 void PageWindow::showEvent(QShowEvent* event)
 {
-    // Its widgets keep their drawings from their second paint on.
-    mayHoldDrawings_ = true;
     // Centred on the screen when first shown; afterwards it stays where it is.
     if (!placed_) {
         placed_ = true;
@@ -47,34 +44,16 @@ void PageWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-namespace {
-
-// Calls `f` on every widget of `page` that keeps its drawing.
-template <typename F>
-void forEachKeepingDrawing(QWidget* page, F f)
+void PageWindow::releaseWindow()
 {
-    for (Label* label : page->findChildren<Label*>())
-        f(*label);
-    for (Frame* frame : page->findChildren<Frame*>())
-        f(*frame);
-    for (CheckBox* box : page->findChildren<CheckBox*>())
-        f(*box);
+    if (!isVisible() && testAttribute(Qt::WA_WState_Created))
+        destroy();
 }
 
-}  // namespace
-
-void PageWindow::prepareDrawing()
+void PageWindow::prepareWindow()
 {
-    mayHoldDrawings_ = true;
-    forEachKeepingDrawing(this, [](auto& widget) { widget.prepareDrawing(); });
-}
-
-void PageWindow::releaseDrawing()
-{
-    if (!mayHoldDrawings_)
-        return;
-    mayHoldDrawings_ = false;
-    forEachKeepingDrawing(this, [](auto& widget) { widget.releaseDrawing(); });
+    if (!isVisible() && !testAttribute(Qt::WA_WState_Created))
+        create();
 }
 
 void PageWindow::closeEvent(QCloseEvent* event)
@@ -101,11 +80,14 @@ Label::Label(Colour back, Colour fore, Align align, QWidget* parent)
 void Label::layOut()
 {
     const QString current = text();
-    if (current == laidText_ && width() == laidWidth_ && font() == laidFont_)
+    if (current == laidText_ && width() == laidWidth_ && font() == laidFont_ && alignment() == laidAlignment_
+        && wordWrap() == laidWrap_)
         return;
     laidText_ = current;
     laidWidth_ = width();
     laidFont_ = font();
+    laidAlignment_ = alignment();
+    laidWrap_ = wordWrap();
 
     QTextOption option;
     option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
@@ -155,14 +137,9 @@ QSize Label::oneLineSize() const
     return QSize(width, QFontMetrics(font()).height());
 }
 
-DrawingKey Label::drawingKey() const
+void Label::paintEvent(QPaintEvent*)
 {
-    return {text(), font(), size(), devicePixelRatioF(), int(alignment()) | (wordWrap() ? 0x10000 : 0),
-            {resolveColour(back_, palette()).rgba(), resolveColour(fore_, palette()).rgba()}};
-}
-
-void Label::draw(QPainter& painter)
-{
+    QPainter painter(this);
     painter.fillRect(rect(), resolveColour(back_, palette()));
     if (text().isEmpty())
         return;
@@ -170,24 +147,6 @@ void Label::draw(QPainter& painter)
     painter.setPen(resolveColour(fore_, palette()));
     painter.setClipRect(rect());  // what does not fit is cut at the bottom edge
     layout_.draw(&painter, QPointF(0, 0));
-}
-
-void Label::prepareDrawing()
-{
-    if (!text().isEmpty())
-        drawing_.prepare(this, drawingKey(), [this](QPainter& painter) { draw(painter); });
-}
-
-void Label::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    // An empty label is a plain fill, cheaper drawn than kept.
-    if (text().isEmpty()) {
-        drawing_.release();
-        draw(painter);
-        return;
-    }
-    drawing_.paint(painter, this, drawingKey(), [this](QPainter& target) { draw(target); });
 }
 
 // ---- frame ----------------------------------------------------------------
@@ -223,26 +182,9 @@ QRect Frame::captionRect() const
     return QRect(x, 0, captionWidth_, metrics.height());
 }
 
-DrawingKey Frame::drawingKey() const
-{
-    return {title(), font(), size(), devicePixelRatioF(), rightToLeft_ ? 1 : 0,
-            {resolveColour(back_, palette()).rgba(), resolveColour(fore_, palette()).rgba(),
-             palette().color(QPalette::Dark).rgba(), palette().color(QPalette::Light).rgba()}};
-}
-
-void Frame::prepareDrawing()
-{
-    drawing_.prepare(this, drawingKey(), [this](QPainter& painter) { draw(painter); });
-}
-
 void Frame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    drawing_.paint(painter, this, drawingKey(), [this](QPainter& target) { draw(target); });
-}
-
-void Frame::draw(QPainter& painter)
-{
     const QColor back = resolveColour(back_, palette());
     painter.fillRect(rect(), back);
 
@@ -290,33 +232,8 @@ void Frame::draw(QPainter& painter)
 
 CheckBox::CheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent)
 {
-    // It fills its own background, in the kept drawing.
+    // It fills its own background.
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-DrawingKey CheckBox::drawingKey(const QStyleOptionButton& option) const
-{
-    // The style draws from the colours of the option's current group (the
-    // window active or not), not from whether the window is active: a page
-    // drawn before its window is activated draws the same once it is.
-    size_t colours = 0;
-    for (int role = 0; role < QPalette::NColorRoles; ++role)
-        colours = qHashMulti(colours, option.palette.color(QPalette::ColorRole(role)).rgba());
-    return {option.text, font(), size(), devicePixelRatioF(), int(option.state & ~QStyle::State_Active), {},
-            qint64(colours)};
-}
-
-void CheckBox::draw(QPainter& painter, const QStyleOptionButton& option)
-{
-    painter.fillRect(rect(), palette().brush(backgroundRole()));
-    style()->drawControl(QStyle::CE_CheckBox, &option, &painter, this);
-}
-
-void CheckBox::prepareDrawing()
-{
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    drawing_.prepare(this, drawingKey(option), [&](QPainter& painter) { draw(painter, option); });
 }
 
 void CheckBox::paintEvent(QPaintEvent*)
@@ -324,15 +241,8 @@ void CheckBox::paintEvent(QPaintEvent*)
     QStyleOptionButton option;
     initStyleOption(&option);
     QPainter painter(this);
-    drawing_.paint(painter, this, drawingKey(option), [&](QPainter& target) { draw(target, option); });
-}
-
-void CheckBox::changeEvent(QEvent* event)
-{
-    // A new style draws differently from the same option.
-    if (event->type() == QEvent::StyleChange)
-        drawing_.release();
-    QCheckBox::changeEvent(event);
+    painter.fillRect(rect(), palette().brush(backgroundRole()));
+    style()->drawControl(QStyle::CE_CheckBox, &option, &painter, this);
 }
 
 }  // namespace pages

@@ -5,7 +5,6 @@
 // The widgets that draw the stored controls: the page window, the opaque
 // label, the frame and the check box. Push buttons are Qt's own.
 
-#include "pages/drawing_cache.h"
 #include "pages/model.h"
 
 #include <QCheckBox>
@@ -15,6 +14,8 @@
 #include <QPointer>
 #include <QTextLayout>
 #include <QWidget>
+
+#include <string_view>
 
 namespace pages {
 
@@ -29,13 +30,16 @@ public:
     // Push buttons and check boxes in ascending tab index.
     const QList<QWidget*>& focusOrder() const { return focusOrder_; }
     void setFocusOrder(QList<QWidget*> order) { focusOrder_ = std::move(order); }
+    // The page the forward button leads to ("Form24"), empty on a page without.
+    std::string_view onward() const { return onward_; }
+    void setOnward(std::string_view page) { onward_ = page; }
 
-    // The kept drawings of the page's labels, frames and check boxes: drawn
-    // ahead of the page's next show, or given back while it is hidden far away.
-    // Giving back again what was given back, with nothing shown, painted or
-    // prepared since, costs nothing.
-    void prepareDrawing();
-    void releaseDrawing();
+    // While hidden: gives the window-system window and its drawing surface
+    // back, keeping every widget and its state; showing the page again makes
+    // a new one at the same place.
+    void releaseWindow();
+    // While hidden: makes the window-system window ahead of the next show.
+    void prepareWindow();
 
 signals:
     // The window system closed the page (close box, system menu, Alt+F4).
@@ -49,8 +53,8 @@ protected:
 private:
     Colour back_;
     QList<QWidget*> focusOrder_;
+    std::string_view onward_;
     bool placed_ = false;
-    bool mayHoldDrawings_ = false;  // shown, painted or prepared since the last release
 };
 
 // An opaque label: fills its box with its back colour and lays its caption out
@@ -71,18 +75,11 @@ public:
     // The size of the caption laid out on one line: an auto-size label's size.
     QSize oneLineSize() const;
 
-    // The label's drawing, kept until its text, size, font or colours change.
-    void prepareDrawing();
-    void releaseDrawing() { drawing_.release(); }
-    bool holdsDrawing() const { return drawing_.holds(); }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void layOut();
-    DrawingKey drawingKey() const;
-    void draw(QPainter& painter);
 
     Colour back_;
     Colour fore_;
@@ -91,7 +88,8 @@ private:
     QString laidText_;
     int laidWidth_ = -1;
     QFont laidFont_;
-    DrawingCache drawing_;
+    Qt::Alignment laidAlignment_;
+    bool laidWrap_ = false;
 };
 
 // A slot frame: its whole box filled with its back colour, a group border
@@ -110,18 +108,10 @@ public:
     // The caption's rectangle in the frame's coordinates.
     QRect captionRect() const;
 
-    // The frame's own drawing (not its controls'), kept until its caption,
-    // size, font or colours change.
-    void prepareDrawing();
-    void releaseDrawing() { drawing_.release(); }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    DrawingKey drawingKey() const;
-    void draw(QPainter& painter);
-
     Colour back_;
     Colour fore_;
     bool rightToLeft_;
@@ -132,30 +122,17 @@ private:
     QString laidTitle_;
     QFont laidFont_;
     int laidWidth_ = -1;
-    DrawingCache drawing_;
 };
 
 // Qt's check box, filled with its palette's window colour (the slot's back
-// colour) and drawn by the style as ever, but its drawing is kept until its
-// state (ticked, focused, under the pointer, pressed), caption, size, font
-// or palette changes.
+// colour) and drawn by the style as ever.
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
     CheckBox(const QString& text, QWidget* parent);
 
-    void prepareDrawing();
-    void releaseDrawing() { drawing_.release(); }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
-private:
-    DrawingKey drawingKey(const QStyleOptionButton& option) const;
-    void draw(QPainter& painter, const QStyleOptionButton& option);
-
-    DrawingCache drawing_;
 };
 
 }  // namespace pages

@@ -120,6 +120,7 @@ pages::PageWindow* buildQuizPage(shell::App& app, int number)
     }
     app.onClick(page, "Command1_Click", [&app, page, &data] { app.navigate(page, data.previous); });
     app.onClick(page, "Command2_Click", [&app, page, &data] { app.navigate(page, data.next); });
+    page->setOnward(data.next);
     return owner.release();
 }
 

@@ -23,6 +23,7 @@ namespace {
 // not come from the user's input (a posted or sent close event) would
 // otherwise destroy it beneath the box.
 class CloseGate final : public QObject {
+    Q_OBJECT
 public:
     CloseGate(const App& app, QObject* page) : QObject(page), app_(app) {}
 
@@ -104,9 +105,11 @@ void App::navigate(QWidget* from, std::string_view to)
 {
     if (blocked())
         return;
-    windows_.show(lookUp(to));
+    pages::PageWindow* target = lookUp(to);
+    windows_.show(target);
     windows_.hide(from);
-    cache_.pageShown(pages_, pageNumber(to), from);
+    const int onward = pageNumber(target->onward());
+    cache_.pageShown(pages_, target, {from, onward ? existing(onward) : nullptr});
 }
 
 void App::endProgram()
@@ -204,3 +207,5 @@ void App::onClick(pages::PageWindow* page, std::string_view handlerName, std::fu
 }
 
 }  // namespace shell
+
+#include "app.moc"

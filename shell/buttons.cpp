@@ -14,6 +14,7 @@ namespace shell {
 namespace {
 
 class ReturnPress final : public QObject {
+    Q_OBJECT
 public:
     using QObject::QObject;
 
@@ -45,11 +46,16 @@ void pressOnReturn(QAbstractButton* button)
 void bindButtons(App& app, pages::PageWindow* page, std::span<const ButtonRow> rows)
 {
     for (const ButtonRow& row : rows) {
-        if (row.action == Action::EndProgram)
+        if (row.action == Action::EndProgram) {
             app.onClick(page, row.handler, [&app] { app.endProgram(); });
-        else
-            app.onClick(page, row.handler, [&app, page, target = row.target] { app.navigate(page, target); });
+            continue;
+        }
+        if (row.action == Action::NavigateOnward)
+            page->setOnward(row.target);
+        app.onClick(page, row.handler, [&app, page, target = row.target] { app.navigate(page, target); });
     }
 }
 
 }  // namespace shell
+
+#include "buttons.moc"

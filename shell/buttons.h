@@ -17,7 +17,9 @@ namespace shell {
 
 class App;
 
-enum class Action { Navigate, EndProgram };
+// NavigateOnward is the page's forward button: it navigates, and the page
+// keeps its target's window ready while it is shown.
+enum class Action { Navigate, NavigateOnward, EndProgram };
 
 struct ButtonRow {
     std::string_view handler;  // "<Control>_Click"

@@ -21,11 +21,11 @@ namespace shell {
 namespace {
 
 constexpr ButtonRow kMenuButtons[] = {
-    {"Command1_Click", Action::Navigate, "Form24"},  // "التالي"
-    {"w_Click", Action::Navigate, "Form2"},          // "صفحة الألغاز"
-    {"Command6_Click", Action::Navigate, "Form7"},   // "صفحة الأوائل"
-    {"Command5_Click", Action::Navigate, "Form15"},  // "صفحة الأسئلة"
-    {"Command2_Click", Action::EndProgram, {}},      // "خروج"
+    {"Command1_Click", Action::NavigateOnward, "Form24"},  // "التالي"
+    {"w_Click", Action::Navigate, "Form2"},                // "صفحة الألغاز"
+    {"Command6_Click", Action::Navigate, "Form7"},         // "صفحة الأوائل"
+    {"Command5_Click", Action::Navigate, "Form15"},        // "صفحة الأسئلة"
+    {"Command2_Click", Action::EndProgram, {}},            // "خروج"
 };
 
 struct Hint {
@@ -55,6 +55,7 @@ constexpr std::u16string_view kAboutAfter = u" والله ولي التوفيق"
 // it, with or without a button held. The window's own hint applies only
 // where no control lies.
 class HintLine : public QObject {
+    Q_OBJECT
 public:
     HintLine(pages::PageWindow* page, QLabel* line) : QObject(page), page_(page), line_(line) {}
 
@@ -118,3 +119,5 @@ pages::PageWindow* buildMainMenu(App& app)
 }
 
 }  // namespace shell
+
+#include "main_menu.moc"

@@ -5,10 +5,9 @@
 
 #include "pages/widgets.h"
 
-#include <QBackingStore>
 #include <QEvent>
-#include <QPainter>
-#include <QWidget>
+
+#include <algorithm>
 
 namespace shell {
 
@@ -22,50 +21,36 @@ constexpr int kPrepareDelayMs = 40;
 // screen first.
 constexpr int kReleaseDelayMs = 5;
 
-// A surface given back keeps one pixel: some window systems refuse a
-// surface of no pixels at all.
-constexpr QSize kReleasedSize(1, 1);
-
 }  // namespace
 
 PageCache::PageCache()
 {
     releaseSoon_.setSingleShot(true);
     releaseSoon_.setInterval(kReleaseDelayMs);
-    QObject::connect(&releaseSoon_, &QTimer::timeout, this, [this] { releasePending(); });
+    connect(&releaseSoon_, &QTimer::timeout, this, &PageCache::releasePending);
     prepareLater_.setSingleShot(true);
     prepareLater_.setInterval(kPrepareDelayMs);
-    QObject::connect(&prepareLater_, &QTimer::timeout, this, [this] {
+    connect(&prepareLater_, &QTimer::timeout, this, [this] {
         releasePending();  // should the shown page not have been drawn yet
         for (const QPointer<QWidget>& page : kept_)
-            if (page)
-                prepare(page);
-        // The shown page's own drawings, for when the user comes back to it.
-        if (shown_)
-            shown_->prepareDrawing();
+            if (auto* window = qobject_cast<pages::PageWindow*>(page.data()))
+                window->prepareWindow();
     });
 }
 
-void PageCache::pageShown(std::span<const QPointer<pages::PageWindow>> pages, int shown, const QWidget* from)
+void PageCache::pageShown(std::span<const QPointer<pages::PageWindow>> pages, pages::PageWindow* shown,
+                          std::array<QWidget*, 2> keep)
 {
-    const std::size_t next = std::size_t(shown) % pages.size();  // the page after the last is the first
-    kept_[0] = pages[next].data();
-    kept_[1] = nullptr;
-    shown_ = shown >= 1 && std::size_t(shown) <= pages.size() ? pages[std::size_t(shown) - 1].data() : nullptr;
+    kept_ = {keep[0], keep[1]};
+    shown_ = shown;
     // Moves faster than the release delay give back what the move before
-    // left behind now, so that surfaces do not pile up.
+    // left behind now, so that windows do not pile up.
     releasePending();
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        pages::PageWindow* page = pages[i].data();
-        if (!page)
-            continue;
-        if (page == from)
-            kept_[1] = page;
-        else if (i != next && page != shown_)
+    for (const QPointer<pages::PageWindow>& page : pages)
+        if (page && page != shown && std::find(keep.begin(), keep.end(), page.data()) == keep.end())
             toRelease_.emplace_back(page);
-    }
-    if (shown_)
-        shown_->installEventFilter(this);
+    if (shown)
+        shown->installEventFilter(this);
     else
         releaseSoon_.start();
     prepareLater_.start();
@@ -85,49 +70,13 @@ void PageCache::releasePending()
 {
     for (const QPointer<pages::PageWindow>& page : toRelease_)
         if (page)
-            release(page);
+            page->releaseWindow();
     toRelease_.clear();
-}
-
-void PageCache::release(QWidget* window)
-{
-    if (window->isVisible())
-        return;
-    if (QBackingStore* store = window->backingStore(); store && store->size() != kReleasedSize)
-        store->resize(kReleasedSize);
-    if (auto* page = qobject_cast<pages::PageWindow*>(window))
-        page->releaseDrawing();
-}
-
-void PageCache::prepare(QWidget* window)
-{
-    if (window->isVisible())
-        return;
-    // The drawings of its labels, frames and check boxes, ready to be copied
-    // when it is shown.
-    if (auto* page = qobject_cast<pages::PageWindow*>(window))
-        page->prepareDrawing();
-    // Only a surface the window had before and gave back: a page never shown
-    // gets its surface when it is first shown.
-    QBackingStore* store = window->backingStore();
-    if (!store || store->size() != kReleasedSize)
-        return;
-    store->resize(window->size());
-    // Touch the new surface now, so that its memory is in place when the
-    // page is drawn into it.
-    const QRect whole(QPoint(0, 0), window->size());
-    store->beginPaint(whole);
-    if (QPaintDevice* device = store->paintDevice()) {
-        QPainter painter(device);
-        painter.fillRect(whole, window->palette().color(QPalette::Window));
-    }
-    store->endPaint();
 }
 
 bool PageCache::holdsSurface(const QWidget* window)
 {
-    const QBackingStore* store = window->backingStore();
-    return store && store->size() == window->size();
+    return window->testAttribute(Qt::WA_WState_Created) && window->windowHandle();
 }
 
 }  // namespace shell

@@ -2,21 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What hidden pages keep of their drawing. Every page window keeps its
-// widgets and their state (ticks, hint text, position, focus) for the whole
-// run, but its drawing surface (446 x 427 x 4 bytes, shared with the X
-// server under X11) is only worth keeping for the pages the user is likely
-// to show next: the page they came from and the page after the one shown.
-// Every other hidden page gives its surface back, and its labels, frames
-// and check boxes their kept drawings (pages/drawing_cache.h), and is drawn
-// afresh when it is shown again, as a page never shown is. Giving back
-// waits until the shown page has been drawn: freeing a surface is work for
-// the X server and the kernel, which the move itself should not wait for.
+// What hidden pages keep of their window. Every page keeps its widgets and
+// their state (ticks, hint text, position, focus) for the whole run, but its
+// window-system window and drawing surface (446 x 427 x 4 bytes, shared with
+// the X server under X11) are only worth keeping for the pages the user is
+// likely to show next: the page they came from and the page the shown page's
+// forward button leads to. Every other hidden page gives its window back and
+// gets a new one when it is shown again. Giving back waits until the shown
+// page has been drawn: it is work for the window system, which the move
+// itself should not wait for.
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
+#include <array>
 #include <span>
 #include <vector>
 
@@ -29,24 +29,18 @@ class PageWindow;
 namespace shell {
 
 class PageCache : public QObject {
+    Q_OBJECT
 public:
     PageCache();
 
-    // After page `shown` (1 ..) has taken the place of `from`: releases the
-    // surfaces of the hidden pages other than `from` and the page after
-    // `shown`, soon after the shown page is first drawn, and, once it has had
-    // time to be put on the screen, gets those two surfaces ready again where
-    // they had been released and draws ahead the labels, frames and check
-    // boxes of those two and of the shown page.
-    void pageShown(std::span<const QPointer<pages::PageWindow>> pages, int shown, const QWidget* from);
+    // After `shown` has taken the place of another page: soon after `shown`
+    // is first drawn, every hidden page but those in `keep` gives its window
+    // back; a little later, those in `keep` that had given theirs back get a
+    // new one, ready for the move.
+    void pageShown(std::span<const QPointer<pages::PageWindow>> pages, pages::PageWindow* shown,
+                   std::array<QWidget*, 2> keep);
 
-    // Gives back a hidden window's drawing surface, and the kept drawings of
-    // its labels, frames and check boxes; a visible window is left alone.
-    static void release(QWidget* window);
-    // Gets a released surface of a hidden window ready again, at the
-    // window's size, and draws its labels, frames and check boxes ahead.
-    static void prepare(QWidget* window);
-    // Whether the window holds a drawing surface of its own size.
+    // Whether the window holds a window-system window and surface.
     static bool holdsSurface(const QWidget* window);
 
 protected:
@@ -58,7 +52,7 @@ private:
     QTimer releaseSoon_;
     std::vector<QPointer<pages::PageWindow>> toRelease_;
     QTimer prepareLater_;
-    QPointer<QWidget> kept_[2];
+    std::array<QPointer<QWidget>, 2> kept_;
     QPointer<pages::PageWindow> shown_;
 };
 

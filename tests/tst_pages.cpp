@@ -11,7 +11,6 @@
 #include "support.h"
 #include "pages/build.h"
 #include "pages/look.h"
-#include "pages/shaped_texts.h"
 #include "pages/widgets.h"
 #include "quiz/quiz_page.h"
 #include "shell/app.h"
@@ -471,10 +470,8 @@ private slots:
     void textsFitCodePage1256();
     void textsAreDrawnInTheFacesNamed_data();
     void textsAreDrawnInTheFacesNamed();
-    void keptDrawingsFollowChanges_data();
-    void keptDrawingsFollowChanges();
-    void shapedCaptionsAreDrawnAsDrawTextDoes_data();
-    void shapedCaptionsAreDrawnAsDrawTextDoes();
+    void changesAfterAPaintAreDrawn_data();
+    void changesAfterAPaintAreDrawn();
 };
 
 void TestPages::windowProperties()
@@ -994,7 +991,7 @@ void TestPages::textsAreDrawnInTheFacesNamed()
     }
 }
 
-std::function<QWidget*()> keptCases_label()
+std::function<QWidget*()> changeCases_label()
 {
     return [] {
         auto* label = new pages::Label(0x00404000u, 0x00C0FFC0u, Align::Centre, nullptr);
@@ -1004,7 +1001,7 @@ std::function<QWidget*()> keptCases_label()
     };
 }
 
-std::function<QWidget*()> keptCases_box()
+std::function<QWidget*()> changeCases_box()
 {
     return [] {
         auto* box = new pages::CheckBox(u"إظهار الإجابة"_s, nullptr);
@@ -1013,20 +1010,27 @@ std::function<QWidget*()> keptCases_box()
     };
 }
 
-// A label, frame or check box keeps its drawing from its second paint on; a
-// change made after that is drawn, exactly as a new widget draws it.
-struct KeptCase {
+// A label or frame lays its caption out once and keeps that layout; a change
+// made after a paint is drawn exactly as a new widget draws it.
+struct ChangeCase {
     std::function<QWidget*()> make;
     std::function<void(QWidget*)> change;
 };
 
-const QList<KeptCase>& keptCases()
+const QList<ChangeCase>& changeCases()
 {
-    static const QList<KeptCase> cases{
-        {keptCases_label(),
+    static const QList<ChangeCase> cases{
+        {changeCases_label(),
          [](QWidget* w) { static_cast<QLabel*>(w)->setText(u"الله يوفقك في الدنيا والآخرة"_s); }},
-        {keptCases_label(), [](QWidget* w) { w->setFont(pages::makeFont({.face = u"Arial", .size = 180000, .weight = 700})); }},
-        {keptCases_label(), [](QWidget* w) { w->resize(120, 80); }},
+        {changeCases_label(), [](QWidget* w) { w->setFont(pages::makeFont({.face = u"Arial", .size = 180000, .weight = 700})); }},
+        {changeCases_label(), [](QWidget* w) { w->resize(120, 80); }},
+        {changeCases_label(), [](QWidget* w) { static_cast<QLabel*>(w)->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft); }},
+        {[] {
+             QWidget* label = changeCases_label()();
+             label->resize(80, 60);  // two lines when wrapped
+             return label;
+         },
+         [](QWidget* w) { static_cast<QLabel*>(w)->setWordWrap(false); }},
         {[] {
              auto* frame = new pages::Frame(0x00800080u, 0x0000FFFFu, true, nullptr);
              frame->setGeometry(0, 0, 200, 70);
@@ -1034,97 +1038,35 @@ const QList<KeptCase>& keptCases()
              return frame;
          },
          [](QWidget* w) { static_cast<QGroupBox*>(w)->setTitle(u"اللغز 12"_s); }},
-        {keptCases_box(),
+        {changeCases_box(),
          [](QWidget* w) { static_cast<QCheckBox*>(w)->setChecked(true); }},
-        {keptCases_box(), [](QWidget* w) { static_cast<QCheckBox*>(w)->setText(u"الإجابة"_s); }},
+        {changeCases_box(), [](QWidget* w) { static_cast<QCheckBox*>(w)->setText(u"الإجابة"_s); }},
     };
     return cases;
 }
 
-void TestPages::keptDrawingsFollowChanges_data()
+void TestPages::changesAfterAPaintAreDrawn_data()
 {
     QTest::addColumn<int>("index");
-    const char* names[] = {"label text", "label font", "label size", "frame caption", "check box ticked",
-                           "check box caption"};
+    const char* names[] = {"label text",    "label font",       "label size",       "label alignment",
+                           "label wrapping", "frame caption", "check box ticked", "check box caption"};
     for (int i = 0; i < int(std::size(names)); ++i)
         QTest::newRow(names[i]) << i;
 }
 
-void TestPages::keptDrawingsFollowChanges()
+void TestPages::changesAfterAPaintAreDrawn()
 {
     QFETCH(int, index);
-    const KeptCase& c = keptCases().at(index);
+    const ChangeCase& c = changeCases().at(index);
     std::unique_ptr<QWidget> widget(c.make());
     const QImage before = widget->grab().toImage();
-    QCOMPARE(widget->grab().toImage(), before);  // drawn into the kept image
-    QCOMPARE(widget->grab().toImage(), before);  // copied from it
+    QCOMPARE(widget->grab().toImage(), before);  // drawn again from the kept layout
     c.change(widget.get());
     const QImage after = widget->grab().toImage();
     std::unique_ptr<QWidget> fresh(c.make());
     c.change(fresh.get());
     QCOMPARE(after, fresh->grab().toImage());
     QVERIFY(after != before);
-}
-
-// The page style's kept captions come out exactly as QPainter::drawText
-// draws them, or are left to it.
-void TestPages::shapedCaptionsAreDrawnAsDrawTextDoes_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<Qt::LayoutDirection>("direction");
-    QTest::addColumn<bool>("kept");
-    const int centred = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic;
-    const int left = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
-    QTest::newRow("button") << u"صفحة الألغاز"_s << centred << QRect(3, 2, 101, 29) << Qt::LeftToRight << true;
-    QTest::newRow("check box") << u"إظهار الإجابة 3"_s << left << QRect(21, 0, 118, 24) << Qt::LeftToRight << true;
-    QTest::newRow("cut off") << u"الله يوفقك في الدنيا والآخرة ومع السلامة"_s << centred << QRect(5, 3, 60, 9)
-                             << Qt::LeftToRight << true;
-    // In a right-to-left painter a right that is not absolute is a left.
-    QTest::newRow("right-to-left painter") << u"Next صفحة"_s << int(Qt::AlignRight | Qt::AlignVCenter)
-                                           << QRect(0, 0, 140, 20) << Qt::RightToLeft << true;
-    QTest::newRow("bottom") << u"خروج"_s << int(Qt::AlignHCenter | Qt::AlignBottom) << QRect(0, 0, 80, 40)
-                            << Qt::LeftToRight << true;
-    QTest::newRow("ampersand") << u"الأسئلة && الأجوبة"_s << centred << QRect(0, 0, 140, 24) << Qt::LeftToRight
-                               << false;
-    QTest::newRow("right") << u"عودة"_s << int(Qt::AlignRight | Qt::AlignVCenter) << QRect(0, 0, 80, 24)
-                           << Qt::LeftToRight << false;
-}
-
-void TestPages::shapedCaptionsAreDrawnAsDrawTextDoes()
-{
-    QFETCH(QString, text);
-    QFETCH(int, flags);
-    QFETCH(QRect, rect);
-    QFETCH(Qt::LayoutDirection, direction);
-    QFETCH(bool, kept);
-    const auto canvas = [] {
-        QImage image(150, 45, QImage::Format_RGB32);
-        image.fill(QColor(0xd4, 0xd0, 0xc8));
-        return image;
-    };
-    const auto setUp = [&](QPainter& painter) {
-        painter.setFont(pages::defaultFont());
-        painter.setPen(QColor(0x00, 0x00, 0x80));
-        painter.setLayoutDirection(direction);
-    };
-    QImage expected = canvas();
-    {
-        QPainter painter(&expected);
-        setUp(painter);
-        painter.drawText(rect, flags, text);
-    }
-    pages::ShapedTexts shaped;
-    for (int round = 0; round < 2; ++round) {  // shaped, then drawn from what was kept
-        QImage drawn = canvas();
-        QPainter painter(&drawn);
-        setUp(painter);
-        QCOMPARE(shaped.draw(&painter, rect, flags, text), kept);
-        painter.end();
-        if (kept)
-            QCOMPARE(drawn, expected);
-    }
 }
 
 QTEST_MAIN(TestPages)

@@ -190,6 +190,7 @@ struct Model {
 // Watches every page as it is shown: its buttons and check boxes must be
 // there and shown with it at that very moment.
 class ShowWatch : public QObject {
+    Q_OBJECT
 public:
     ShowWatch() { qApp->installEventFilter(this); }
     ~ShowWatch() override { qApp->removeEventFilter(this); }

@@ -73,7 +73,7 @@ void TestTour::wholeTour()
     QCOMPARE(h.visiblePage()->objectName(), QStringLiteral("Form24"));
 
     // Forward again to the closing page, and from there to the same main menu,
-    // which gave back its drawing surface long ago and keeps its hint.
+    // which gave back its window long ago and keeps its hint.
     QTRY_VERIFY(!shell::PageCache::holdsSurface(menu));
     support::click(h.visiblePage(), "Command2");  // "عودة " to the main menu
     QCOMPARE(h.visiblePage(), menu);
@@ -84,6 +84,28 @@ void TestTour::wholeTour()
     support::click(h.visiblePage(), "Command2");  // "عودة"
     QCOMPARE(h.visiblePage(), menu);
     QCOMPARE(support::control<QLabel>(menu, "Label2")->text(), hint);
+
+    // Once more round by the forward buttons, at a reader's pace: when a
+    // forward button is pressed, the page it leads to holds its window,
+    // ready; besides it only the shown page and the page one came from do.
+    auto onward = forward;
+    onward << std::pair{22, "Command2"} << std::pair{23, "Command2"};
+    for (qsizetype k = 0; k < onward.size(); ++k) {
+        const auto& [number, button] = onward[k];
+        pages::PageWindow* page = h.visiblePage();
+        QCOMPARE(page, h.app.existing(number));
+        pages::PageWindow* target = h.app.existing(k + 1 < onward.size() ? onward[k + 1].first : 1);
+        const auto holding = [&h] {
+            int count = 0;
+            for (int n = 1; n <= shell::kPageCount; ++n)  // every page is built by now
+                count += shell::PageCache::holdsSurface(h.app.existing(n)) ? 1 : 0;
+            return count;
+        };
+        QTRY_VERIFY2(shell::PageCache::holdsSurface(target), qPrintable(target->objectName()));
+        QTRY_VERIFY(holding() <= 3);
+        support::click(page, button);
+        QCOMPARE(h.visiblePage(), target);
+    }
 
     int windows = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
