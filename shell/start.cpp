@@ -141,7 +141,7 @@ int startAndRun(App& app, const std::function<void()>& beforeDrawing)
 
 int run(int argc, char** argv)
 {
-    FontConfigReader fontConfig(readFontConfigAside(argc, argv));
+    FontConfigReader fontConfig;
     holdStartupMessages();
     QApplication application(argc, argv);
     releaseStartupMessages();
