@@ -25,6 +25,7 @@
 namespace bench {
 
 class FirstPaintExit : public QObject {
+    Q_OBJECT
 public:
     // Watches the top-level window named `window`; any top-level window when
     // the name is empty.

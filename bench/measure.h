@@ -66,6 +66,7 @@ inline void idle(int ms)
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {
+    Q_OBJECT
 public:
     explicit PaintCounter(QObject* watched) : QObject(watched) { watched->installEventFilter(this); }
     int count() const { return count_; }
