@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Memory over full tours: starts as the program does, then visits every page
-// in turn (each shown and painted, the one before hidden), and after each
-// tour prints the peak and current resident memory and the heap in use.
+// by the forward buttons (each shown and painted, the one before hidden), and
+// after each tour prints the peak and current resident memory and the heap in use.
 //
 //   bench_tour [TOURS [PAUSE_MS]]   (11 tours when not given: the first tour
 //                                    and ten more; no pause on the pages)
 //
 // With a pause, the program sits on each page as a reader does, and gets the
-// likely next pages ready meanwhile.
+// window of the page the forward button leads to ready meanwhile.
 //
 // Output, one line after start-up and one per tour:
 //   tour=<k> vmhwm_kib=<VmHWM> vmrss_kib=<VmRSS> heap_bytes=<malloc in use>
@@ -68,11 +68,12 @@ int main(int argc, char** argv)
     }
     report(0);
 
-    // A tour: Form2 .. Form26, then back to the main menu.
+    // A tour by the forward buttons: Form1, Form24, Form2 ... Form23, and
+    // back to the main menu.
     int current = 1;
     for (int tour = 1; tour <= tours; ++tour) {
-        for (int step = 2; step <= shell::kPageCount + 1; ++step) {
-            const int to = step > shell::kPageCount ? 1 : step;
+        do {
+            const int to = shell::App::pageNumber(app.lookUp(current)->onward());
             if (!visit(app, app.existing(current), to)) {
                 std::fprintf(stderr, "bench_tour: Form%d was never painted\n", to);
                 return 1;
@@ -80,8 +81,8 @@ int main(int argc, char** argv)
             current = to;
             if (pauseMs > 0)
                 bench::idle(pauseMs);
-        }
-        // The pages left behind give their surfaces back a few milliseconds
+        } while (current != 1);
+        // The pages left behind give their windows back a few milliseconds
         // after the shown page is drawn: the figures are taken after that.
         if (pauseMs == 0)
             bench::idle(kSettleMs);
