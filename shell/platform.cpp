@@ -9,11 +9,14 @@
 #include "shell/toolkit_words.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -73,10 +76,57 @@ public:
     void end(int status) override { QCoreApplication::exit(status); }
 };
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// A screen reader reads a page's place from its accessible description when
+// the window becomes active, but only the older ones do (Orca 43); the newer
+// ones read the title and the focused control and leave the description out.
+// Since Qt 6.8 the program can make an announcement, which they read: each
+// page, once shown, announces its place when it is first active, after the
+// focus has moved into it, so that it follows the title and the focused
+// control and neither cuts it short. A page that is hidden before it was
+// active announces nothing.
+class PlaceAnnouncer final : public QObject {
+    Q_OBJECT
+public:
+    explicit PlaceAnnouncer(QWidget* page) : QObject(page), page_(page) { page->installEventFilter(this); }
+
+    static void arm(QWidget* page)
+    {
+        auto* announcer = page->findChild<PlaceAnnouncer*>(QString(), Qt::FindDirectChildrenOnly);
+        (announcer ? announcer : new PlaceAnnouncer(page))->armed_ = true;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide) {
+            armed_ = false;
+        } else if (event->type() == QEvent::WindowActivate && armed_) {
+            armed_ = false;
+            // The focus moves into the page after this event.
+            QTimer::singleShot(0, this, [this] {
+                if (!page_->isVisible() || !page_->isActiveWindow())
+                    return;
+                QAccessibleAnnouncementEvent place(page_, page_->accessibleDescription());
+                QAccessible::updateAccessibility(&place);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* page_;
+    bool armed_ = false;
+};
+#endif
+
 class QtWindows final : public Windows {
 public:
     void show(QWidget* page) override
     {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        PlaceAnnouncer::arm(page);  // before show: some platforms activate at once
+#endif
         page->show();
         page->activateWindow();
         const QWindow* window = page->windowHandle();
@@ -108,3 +158,7 @@ Windows& platformWindows()
 }
 
 }  // namespace shell
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include "platform.moc"
+#endif
