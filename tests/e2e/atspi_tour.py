@@ -288,7 +288,8 @@ def check_compositor_log(path, expected):
     before the one before it is hidden; every answer box is the child of the
     page it was opened on.
     """
-    pattern = re.compile(r"client (\S+) rq (?:xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)"
+    # weston 14 on (libwayland 1.22 on) writes the client's process id after it.
+    pattern = re.compile(r"client (\S+)(?: \(PID \d+\))? rq (?:xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)"
                          r"|xdg_toplevel@(\d+)\.(set_title|set_app_id|set_parent|destroy)\((.*)\)"
                          r"|xdg_wm_base@\d+\.get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)"
                          r"|wl_surface@(\d+)\.set_buffer_scale\((\d+)\))$")
