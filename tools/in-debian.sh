@@ -9,9 +9,10 @@
 # The first run for a release makes its root with debootstrap (minbase), from
 # the Debian archive the host's apt uses, in $FILORA_ROOTS/RELEASE
 # (/var/tmp/filora-roots/RELEASE unless set); every later run brings it up to
-# date with apt-get. The copy is the committed HEAD (git archive), in
-# /root/filora inside the root: uncommitted changes are not in it. It stays
-# there until the next run, for a look at what the command left.
+# date with apt-get (git is installed there too). The copy is the committed
+# HEAD (git archive, then made a git work tree), in /root/filora inside the
+# root: uncommitted changes are not in it. It stays there until the next run,
+# for a look at what the command left.
 #
 # The command runs in a mount and a PID namespace of its own, with its own
 # /proc, /tmp, /run and /dev/shm: when it ends, whatever it started ends with
@@ -89,12 +90,16 @@ apt-config dump | grep -E '^Acquire::(Check-Valid-Until|Check-Date|https?::Proxy
     >"$root/etc/apt/apt.conf.d/90filora-host-archive" || true
 
 echo "Bringing the Debian $release root up to date"
-in_root sh -c 'apt-get update -qq && apt-get -y -qq -o Dpkg::Use-Pty=0 upgrade' </dev/null >"$roots/$release.log" 2>&1 ||
+in_root sh -c 'apt-get update -qq && apt-get -y -qq -o Dpkg::Use-Pty=0 upgrade &&
+    apt-get install -y -qq -o Dpkg::Use-Pty=0 --no-install-recommends git' </dev/null >"$roots/$release.log" 2>&1 ||
     { cat "$roots/$release.log" >&2; echo "$0: apt-get in the $release root failed" >&2; exit 1; }
 
 rm -rf --one-file-system "$root/root/filora"
 mkdir -p "$root/root/filora"
 git archive HEAD | tar -x -C "$root/root/filora"
+# A work tree of git's, as a clone is, so that what git ignores (build/) is
+# left out where the tests ask, as reuse lint does.
+in_root sh -c 'cd /root/filora && git init -q && git add -A' </dev/null
 if [[ -n "$(git status --porcelain --untracked-files=no)" ]]; then
     echo "Note: uncommitted changes are not in the copy; it is HEAD, $(git rev-parse --short HEAD)"
 fi
