@@ -123,14 +123,15 @@ void TestPlainText::pageShowsTextsAsTheyStand()
         QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 
-    // A screen reader reads each text as it stands too.
-    for (QObject* named : std::initializer_list<QObject*>{page.get(), button, box, frame,
-                                                           pages::findControl(page.get(), "Label1")})
-        QCOMPARE(accessibleName(named), text);
-
     page->show();
     QVERIFY(QTest::qWaitForWindowActive(page.get()));
     QCOMPARE(page->windowHandle()->title(), text);
+
+    // A screen reader reads each text as it stands too, on the shown page
+    // (from Qt 6.11 on, a window is named by its native window's title).
+    for (QObject* named : std::initializer_list<QObject*>{page.get(), button, box, frame,
+                                                           pages::findControl(page.get(), "Label1")})
+        QCOMPARE(accessibleName(named), text);
 
     // The key that an access key would take does nothing: no press, and the
     // focus stays on the button.
