@@ -9,7 +9,6 @@
 #include "pages/widgets.h"
 #include "quiz/quiz_page.h"
 #include "shell/app.h"
-#include "shell/font_config.h"
 #include "shell/main_menu.h"
 #include "shell/toolkit_words.h"
 
@@ -127,11 +126,9 @@ void releaseStartupMessages()
 
 }  // namespace
 
-int startAndRun(App& app, const std::function<void()>& beforeDrawing)
+int startAndRun(App& app)
 {
     app.start();
-    if (beforeDrawing)
-        beforeDrawing();
     if (const std::optional<int> status = app.exitRequested())
         return *status;
     if (!app.existing(1) || !app.existing(1)->isVisible())
@@ -141,7 +138,6 @@ int startAndRun(App& app, const std::function<void()>& beforeDrawing)
 
 int run(int argc, char** argv)
 {
-    FontConfigReader fontConfig;
     holdStartupMessages();
     QApplication application(argc, argv);
     releaseStartupMessages();
@@ -156,7 +152,7 @@ int run(int argc, char** argv)
     prepareApplication();
 
     App app;
-    return startAndRun(app, [&fontConfig] { fontConfig.wait(); });
+    return startAndRun(app);
 }
 
 }  // namespace shell

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <functional>
-
 namespace shell {
 
 class App;
@@ -16,9 +14,8 @@ int run(int argc, char** argv);
 
 // Shows the main menu and runs the event loop until the program ends; a
 // start that failed, or an exit requested before the loop runs, ends at once.
-// `beforeDrawing`, when given, runs after the main menu is shown and before
-// the event loop draws it. Returns the exit status.
-int startAndRun(App& app, const std::function<void()>& beforeDrawing = {});
+// Returns the exit status.
+int startAndRun(App& app);
 
 // Sets up an application object that already exists: the style, the
 // default font, the toolkit's own words in Arabic and the quitting rules the

@@ -20,7 +20,6 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 packages=(
     g++ make cmake pkg-config
     qt6-base-dev libxkbcommon-dev   # Qt Widgets, Qt Test, the offscreen platform
-    libfontconfig-dev               # the font configuration, read early on a thread of the program's own
     qt6-wayland                     # Qt's Wayland platform, native on Wayland desktops
     qt6-translations-l10n           # Qt's Arabic words (the OK button of every message box)
     fonts-dejavu-core               # the default 8-point face, with Arabic glyphs
