@@ -280,7 +280,7 @@ def windows_of(pid):
     return found.stdout.split()
 
 
-def check_compositor_log(path, expected):
+def check_compositor_log(path, pid, expected):
     """What weston saw of the program's windows (its "proto" log scope).
 
     Every toplevel carries the app id and is drawn at the output's scale; the
@@ -288,8 +288,10 @@ def check_compositor_log(path, expected):
     before the one before it is hidden; every answer box is the child of the
     page it was opened on.
     """
-    # weston 14 on (libwayland 1.22 on) writes the client's process id after it.
-    pattern = re.compile(r"client (\S+)(?: \(PID \d+\))? rq (?:xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)"
+    # weston 14 and later name the client's process after it: there the
+    # program is the client of its process id, in weston 10 the first to make
+    # an xdg surface (weston's own shell makes none).
+    pattern = re.compile(r"client (\S+)(?: \(PID (\d+)\))? rq (?:xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)"
                          r"|xdg_toplevel@(\d+)\.(set_title|set_app_id|set_parent|destroy)\((.*)\)"
                          r"|xdg_wm_base@\d+\.get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)"
                          r"|wl_surface@(\d+)\.set_buffer_scale\((\d+)\))$")
@@ -302,9 +304,10 @@ def check_compositor_log(path, expected):
             found = pattern.search(line.rstrip("\n"))
             if not found:
                 continue
-            client, xdg_surface, created, object_id, request, argument, new_surface, wl_surface, scaled, factor = \
-                found.groups()
-            program = program or (client if new_surface else None)
+            client, process, xdg_surface, created, object_id, request, argument, new_surface, wl_surface, scaled, \
+                factor = found.groups()
+            if program is None and (process == str(pid) if process else new_surface):
+                program = client
             if client != program:
                 continue  # weston's own shell
             if new_surface:
@@ -387,7 +390,7 @@ def main():
         if not WAYLAND and windows_of(program.process.pid):
             raise Failure("windows left after exit")
         if WAYLAND:
-            boxes = check_compositor_log(os.environ["FILORA_E2E_COMPOSITOR_LOG"], expected)
+            boxes = check_compositor_log(os.environ["FILORA_E2E_COMPOSITOR_LOG"], program.process.pid, expected)
             print(f"weston saw every page in order with its title and app id, and {boxes} answer boxes")
             if boxes != 159:
                 raise Failure(f"weston saw {boxes} answer boxes, not 159")
