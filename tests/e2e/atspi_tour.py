@@ -17,6 +17,13 @@ With FILORA_E2E_PLATFORM=wayland the program runs as a Wayland client
 there (xdotool works on X11 only), so the hint line, the keys and the window
 checks stay in the X11 run; instead it checks what weston saw of the windows.
 
+A screen reader tells the pages that share a title apart by their places:
+each page's description, and with Qt 6.8 and later an announcement of it
+(Orca 48 and later read no description when a window appears). Each page
+announces its place once after every show, when it is active and the focus
+is in it; a page that is never active (none is on the headless weston)
+announces nothing.
+
 Usage: atspi_tour.py FILORA EXPECTED.json
 """
 
@@ -60,9 +67,17 @@ class Failure(Exception):
     pass
 
 
+def deliver_events():
+    """Runs the listeners for the AT-SPI events that have arrived."""
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
 def wait_for(what, probe, timeout=WAIT):
     deadline = time.monotonic() + timeout
     while True:
+        deliver_events()
         try:
             found = probe()
         except GLib.Error:
@@ -117,6 +132,36 @@ def act(node, action):
     Atspi.Action.do_action(node, names.index(action))
 
 
+def in_window(node, window):
+    try:
+        while node is not None and node.get_role() != Atspi.Role.FRAME:
+            node = node.get_parent()
+    except GLib.Error:
+        return False  # gone, as a closed answer box is
+    return node == window
+
+
+class Events:
+    """The announcements, and the controls that gained the focus, in the order they came."""
+
+    def __init__(self):
+        self.heard = []
+        self._listener = Atspi.EventListener.new(self._on_event)
+        for kind in ("object:announcement", "object:state-changed:focused"):
+            if not self._listener.register(kind):
+                raise Failure(f"cannot listen to {kind}")
+
+    def _on_event(self, event):
+        if event.type.startswith("object:announcement"):
+            self.heard.append(("announcement", event.source, event.any_data))
+        elif event.detail1:
+            self.heard.append(("focus", event.source, None))
+
+    def take(self):
+        heard, self.heard = self.heard, []
+        return heard
+
+
 class Program:
     def __init__(self, executable):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -141,6 +186,27 @@ class Program:
 
     def windows(self, role):
         return [w for w in children(self.app) if w.get_role() == role and showing(w)]
+
+
+def check_place_announced(events, page, window, expected):
+    """The page, shown and active, announces its place once, after the focus moved into it.
+
+    Takes the events that came since the page before was checked: nothing
+    else announced anything meanwhile, neither an answer box nor a page made
+    active again when its answer box closed.
+    """
+    place = expected[page]["description"]
+
+    def announced():
+        return any(kind == "announcement" for kind, _, _ in events.heard)
+    wait_for(f"{page} to announce its place {place!r}", announced)
+    heard = events.take()
+    said = [(source, text) for kind, source, text in heard if kind == "announcement"]
+    if [text for _, text in said] != [place] or said[0][0] != window:
+        raise Failure(f"{page}: announced {[text for _, text in said]!r}, not once {place!r} by its window")
+    before = heard[:[kind for kind, _, _ in heard].index("announcement")]
+    if not any(kind == "focus" and in_window(source, window) for kind, source, _ in before):
+        raise Failure(f"{page}: announced its place before the focus moved into it")
 
 
 def page_window(program, page, expected):
@@ -356,15 +422,27 @@ def main():
         return 1
     Atspi.set_timeout(CALL_TIMEOUT_MS, -1)
     started = time.monotonic()
+    events = Events()  # before the program starts, which asks then what is listened to
     program = Program(executable)
+
+    def shown(page):
+        window = page_window(program, page, expected)
+        if announcing:
+            check_place_announced(events, page, window, expected)
+        return window
+
     try:
         program.attach()
-        window = page_window(program, "Form1", expected)
+        # Qt makes announcements from 6.8 on; where no page becomes active
+        # (the headless weston) none announces.
+        toolkit = program.app.get_toolkit_version()
+        announcing = tuple(int(n) for n in toolkit.split(".")[:2]) >= (6, 8) and not WAYLAND
+        window = page_window(program, "Form1", expected)  # its announcement is checked on the tour
         print(f"Form1 shown with its title {expected['Form1']['title']!r}; "
               f"{'no' if WAYLAND else read_hints(window, expected)} hints read")
         answers = 0
         for page, button in TOUR:
-            window = page_window(program, page, expected)
+            window = shown(page)
             if expected[page]["boxes"]:
                 count = read_answers(program, page, window, expected)
                 answers += count
@@ -372,7 +450,7 @@ def main():
             if page == "Form2":
                 print(f"{page}: {keyboard_path(program, page, window)}")
             press_button(window, expected[page]["buttons"][button])
-        window = page_window(program, "Form1", expected)
+        window = shown("Form1")
         print(f"back at Form1 after {len(TOUR)} pages; {answers} answers read in all")
         if answers != 159:
             raise Failure(f"{answers} answers read, not 159")
@@ -389,6 +467,12 @@ def main():
             raise Failure(f"exit status {status}")
         if not WAYLAND and windows_of(program.process.pid):
             raise Failure("windows left after exit")
+        deliver_events()
+        said = [text for kind, _, text in events.take() if kind == "announcement"]
+        if said:
+            raise Failure(f"announced {said!r}, where nothing was to be announced")
+        print("every page announced its place when shown" if announcing else
+              f"no page announced anything (Qt {toolkit}{', never active' if WAYLAND else ''})")
         if WAYLAND:
             boxes = check_compositor_log(os.environ["FILORA_E2E_COMPOSITOR_LOG"], program.process.pid, expected)
             print(f"weston saw every page in order with its title and app id, and {boxes} answer boxes")
