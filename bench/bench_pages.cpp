@@ -38,9 +38,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double seconds(Clock::time_point from)
+double seconds(Clock::time_point from, Clock::time_point to = Clock::now())
 {
-    return std::chrono::duration<double>(Clock::now() - from).count();
+    return std::chrono::duration<double>(to - from).count();
 }
 
 std::string formName(int number)
@@ -129,14 +129,16 @@ QWidget* startAt(shell::App& app, int source)
     return navigateAndPaint(app, menu, source) ? app.lookUp(source) : nullptr;
 }
 
-// Times one move from `from` to `target`, up to the target's first paint.
+// Times one move from `from` to `target`, up to the target's first paint
+// and its flush to the window system.
 bool timedMove(benchmark::State& state, shell::App& app, QWidget* from, int target)
 {
     const bench::PaintCounter counter(app.lookUp(target));
     const auto started = Clock::now();
     app.navigate(from, formName(target));
-    const bool painted = bench::waitForPaint(counter, 0);
-    state.SetIterationTime(seconds(started));
+    Clock::time_point paintedAt;
+    const bool painted = bench::waitForPaint(counter, 0, 2000, &paintedAt);
+    state.SetIterationTime(seconds(started, paintedAt));
     return painted;
 }
 
@@ -294,9 +296,7 @@ void NavigateToUnbuilt(benchmark::State& state)
             state.SkipWithError("the source page was not painted");
             break;
         }
-        const auto started = Clock::now();
-        const bool painted = navigateAndPaint(app, from, target);
-        state.SetIterationTime(seconds(started));
+        const bool painted = timedMove(state, app, from, target);
         if (!painted) {
             state.SkipWithError("the target page was not painted");
             break;
@@ -327,8 +327,9 @@ void BaselineShowBuiltBareWindow(benchmark::State& state)
         const auto started = Clock::now();
         second.show();
         first.hide();
-        const bool painted = bench::waitForPaint(counter, 0);
-        state.SetIterationTime(seconds(started));
+        Clock::time_point paintedAt;
+        const bool painted = bench::waitForPaint(counter, 0, 2000, &paintedAt);
+        state.SetIterationTime(seconds(started, paintedAt));
         const bench::PaintCounter back(&first);
         first.show();
         second.hide();
@@ -357,8 +358,9 @@ void BaselineShowNewBareWindow(benchmark::State& state)
         const bench::PaintCounter counter(window.get());
         window->show();
         from.hide();
-        const bool painted = bench::waitForPaint(counter, 0);
-        state.SetIterationTime(seconds(started));
+        Clock::time_point paintedAt;
+        const bool painted = bench::waitForPaint(counter, 0, 2000, &paintedAt);
+        state.SetIterationTime(seconds(started, paintedAt));
         if (!painted) {
             state.SkipWithError("the window was not painted");
             break;

@@ -14,7 +14,7 @@
 #include <QTimer>
 
 #include <malloc.h>
-
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -84,8 +84,12 @@ private:
 };
 
 // Processes events until the counter has seen a paint after `before`, then
-// drains what is left. False when no paint came within the time limit.
-inline bool waitForPaint(const PaintCounter& counter, int before, int limitMs = 2000)
+// drains what is left. `paintedAt`, where given, is when the events that
+// brought the paint had been handled: the paint and its flush to the window
+// system, not what timers due later do in the drain. False when no paint came
+// within the time limit.
+inline bool waitForPaint(const PaintCounter& counter, int before, int limitMs = 2000,
+                         std::chrono::steady_clock::time_point* paintedAt = nullptr)
 {
     QElapsedTimer waited;
     waited.start();
@@ -94,6 +98,8 @@ inline bool waitForPaint(const PaintCounter& counter, int before, int limitMs = 
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
+    if (paintedAt)
+        *paintedAt = std::chrono::steady_clock::now();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     return true;
 }
