@@ -129,6 +129,16 @@ QWidget* startAt(shell::App& app, int source)
     return navigateAndPaint(app, menu, source) ? app.lookUp(source) : nullptr;
 }
 
+// Waits for the counter's widget to be painted and records the time from
+// `started` to the end of the events that brought the paint and its flush.
+bool timedPaint(benchmark::State& state, const bench::PaintCounter& counter, Clock::time_point started)
+{
+    Clock::time_point paintedAt;
+    const bool painted = bench::waitForPaint(counter, 0, 2000, &paintedAt);
+    state.SetIterationTime(seconds(started, paintedAt));
+    return painted;
+}
+
 // Times one move from `from` to `target`, up to the target's first paint
 // and its flush to the window system.
 bool timedMove(benchmark::State& state, shell::App& app, QWidget* from, int target)
@@ -136,10 +146,7 @@ bool timedMove(benchmark::State& state, shell::App& app, QWidget* from, int targ
     const bench::PaintCounter counter(app.lookUp(target));
     const auto started = Clock::now();
     app.navigate(from, formName(target));
-    Clock::time_point paintedAt;
-    const bool painted = bench::waitForPaint(counter, 0, 2000, &paintedAt);
-    state.SetIterationTime(seconds(started, paintedAt));
-    return painted;
+    return timedPaint(state, counter, started);
 }
 
 // Moves from page `current` through `steps`, each shown and painted; `current`
@@ -327,9 +334,7 @@ void BaselineShowBuiltBareWindow(benchmark::State& state)
         const auto started = Clock::now();
         second.show();
         first.hide();
-        Clock::time_point paintedAt;
-        const bool painted = bench::waitForPaint(counter, 0, 2000, &paintedAt);
-        state.SetIterationTime(seconds(started, paintedAt));
+        const bool painted = timedPaint(state, counter, started);
         const bench::PaintCounter back(&first);
         first.show();
         second.hide();
@@ -358,9 +363,7 @@ void BaselineShowNewBareWindow(benchmark::State& state)
         const bench::PaintCounter counter(window.get());
         window->show();
         from.hide();
-        Clock::time_point paintedAt;
-        const bool painted = bench::waitForPaint(counter, 0, 2000, &paintedAt);
-        state.SetIterationTime(seconds(started, paintedAt));
+        const bool painted = timedPaint(state, counter, started);
         if (!painted) {
             state.SkipWithError("the window was not painted");
             break;

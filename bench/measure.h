@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <malloc.h>
+
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
